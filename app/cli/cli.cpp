@@ -1,0 +1,191 @@
+#include "cli/cli.h"
+
+#include <cstdio>
+#include <optional>
+#include <sstream>
+
+#include "datetime/date_time_text.h"
+#include "main_window/calculation_run.h"
+#include "main_window/event_names.h"
+#include "main_window/zone_list.h"
+#include "outside/library_error.h"
+#include "solar/solar_events.h"
+
+namespace kalvest {
+namespace {
+
+constexpr int kStatusUsage = 2;
+constexpr int kStatusFailure = 1;
+
+const char* const kUsage =
+    "usage: kalvest-cli YEAR [--calendar gregorian|julian] "
+    "[--zone GMT|GMT+HH:MM|GMT-HH:MM] [--weekday] [--csv]\n"
+    "  YEAR is a whole year from -3000 through 3000 (year 0 is 1 BC).\n";
+
+struct UsageError {
+    std::string message;
+};
+
+struct CliOptions {
+    RunSelection selection;
+    bool csv = false;
+    bool help = false;
+};
+
+std::optional<std::int32_t> ParseYear(const std::string& text) {
+    std::size_t i = 0;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) i = 1;
+    if (i == text.size() || text.size() - i > 6) return std::nullopt;
+    for (std::size_t k = i; k < text.size(); ++k) {
+        if (text[k] < '0' || text[k] > '9') return std::nullopt;
+    }
+    const long value = std::stol(text);
+    if (value < -3000 || value > 3000) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+// Splits "--name=value" and "--name value".
+std::string OptionValue(const std::vector<std::string>& args, std::size_t& i,
+                        const std::string& name) {
+    const std::string& arg = args[i];
+    if (arg.size() > name.size() && arg[name.size()] == '=') {
+        return arg.substr(name.size() + 1);
+    }
+    if (i + 1 >= args.size()) throw UsageError{"option " + name + " needs a value"};
+    return args[++i];
+}
+
+bool Matches(const std::string& arg, const std::string& name) {
+    return arg == name || arg.rfind(name + "=", 0) == 0;
+}
+
+CliOptions ParseArguments(const std::vector<std::string>& args) {
+    CliOptions options;
+    RunSelection& s = options.selection;
+    std::optional<std::int32_t> year;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (Matches(arg, "--calendar")) {
+            const std::string value = OptionValue(args, i, "--calendar");
+            if (value == "gregorian") {
+                s.calendar_code = kCalendarGregorian;
+            } else if (value == "julian") {
+                s.calendar_code = kCalendarJulian;
+            } else {
+                throw UsageError{"invalid calendar '" + value +
+                                 "' (gregorian or julian)"};
+            }
+        } else if (Matches(arg, "--zone")) {
+            const std::string value = OptionValue(args, i, "--zone");
+            const std::optional<int> index = ZoneIndexOfText(value);
+            if (!index) {
+                throw UsageError{"invalid zone '" + value +
+                                 "' (GMT, or GMT+HH:MM / GMT-HH:MM in half hours "
+                                 "up to 12:00)"};
+            }
+            s.zone_minutes = ZoneList()[*index].minutes;
+        } else if (arg == "--weekday") {
+            s.include_weekday = true;
+        } else if (arg == "--csv") {
+            options.csv = true;
+        } else if (!arg.empty() && arg[0] == '-' && !ParseYear(arg)) {
+            throw UsageError{"unknown option '" + arg + "'"};
+        } else if (year) {
+            throw UsageError{"unexpected argument '" + arg + "' (one YEAR only)"};
+        } else {
+            year = ParseYear(arg);
+            if (!year) {
+                throw UsageError{"invalid year '" + arg +
+                                 "' (a whole year from -3000 through 3000)"};
+            }
+        }
+    }
+    if (!year && !options.help) throw UsageError{"missing argument YEAR"};
+    s.year = year.value_or(0);
+    for (bool& quarter : s.quarters) quarter = true;
+    return options;
+}
+
+std::string Fixed(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+// "2021-03-20 CE 09:37" splits at its last blank into date and time.
+void SplitDateTime(const std::string& date_time, std::string& date,
+                   std::string& time) {
+    const std::size_t cut = date_time.rfind(' ');
+    date = date_time.substr(0, cut);
+    time = date_time.substr(cut + 1);
+}
+
+std::string CsvKind(std::int16_t kind) {
+    return kind == kLineEquinoxSolstice ? "equinox-solstice" : "cross-quarter";
+}
+
+std::string CsvMethod(std::int16_t method) {
+    if (method == kMethodMeanSun) return "mean";
+    if (method == kMethodTrueSun) return "true";
+    return "";
+}
+
+std::string ProduceText(const RunSelection& s) {
+    std::string text;
+    EuroDate record{};
+    ProduceRunLines(s, DefaultEventNames(), record, [&text](const std::string& line) {
+        text += line.substr(0, line.size() - 2);  // CR LF becomes the platform's
+        text += '\n';
+    });
+    return text;
+}
+
+std::string ProduceCsv(const RunSelection& s) {
+    std::string text =
+        "year,kind,code,method,jd_ut,delta_t_minutes,date,time,zone,weekday\n";
+    EuroDate record{};
+    for (const PlannedLine& line : PlanRun(s)) {
+        const EventResult r = ComputeLine(line, s, record);
+        std::string date;
+        std::string time;
+        SplitDateTime(r.date_time, date, time);
+        text += std::to_string(s.year) + "," + CsvKind(line.kind) + "," +
+                std::to_string(line.code) + "," + CsvMethod(line.method) + "," +
+                Fixed(r.jd, 10) + "," + Fixed(r.delta_t_minutes, 9) + "," +
+                date + "," + time + "," + ZoneSuffix(s.zone_minutes).substr(1) +
+                "," + r.weekday + "\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out,
+           std::ostream& err) {
+    CliOptions options;
+    try {
+        options = ParseArguments(args);
+    } catch (const UsageError& e) {
+        err << "kalvest-cli: " << e.message << "\n";
+        return kStatusUsage;
+    }
+    if (options.help) {
+        out << kUsage;
+        return 0;
+    }
+    InitPeriodicTerms();
+    try {
+        // Everything is computed before anything is written, so a failure
+        // leaves standard output empty.
+        out << (options.csv ? ProduceCsv(options.selection)
+                            : ProduceText(options.selection));
+    } catch (const LibraryError& e) {
+        err << "kalvest-cli: " << e.what() << "\n";
+        return kStatusFailure;
+    }
+    return 0;
+}
+
+}  // namespace kalvest

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace kalvest {
+
+// Folder of the running executable, without a trailing separator, or the
+// empty string when the platform cannot tell. The program's data files and
+// the libraries it loads by name sit there.
+std::string ProgramFolder();
+
+// The platform's path separator ("\\" on Windows, "/" elsewhere).
+char PathSeparator();
+
+}  // namespace kalvest

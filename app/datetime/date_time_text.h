@@ -1,0 +1,49 @@
+// A Julian Day in Universal Time as local date, time of day and weekday
+// text, in the proleptic Gregorian or the Julian calendar.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "outside/dantrow.h"
+
+namespace kalvest {
+
+// Character codes of the calendars ("G" and "J").
+constexpr std::int16_t kCalendarGregorian = 71;
+constexpr std::int16_t kCalendarJulian = 74;
+
+// JD + 0.5 + zone_minutes / 1440: its floor is the Julian Day Number of the
+// local civil date, its fraction the part of that day since local midnight.
+double LocalInstant(double jd, std::int16_t zone_minutes);
+
+// "2021-03-20 CE 09:37": the local date in the calendar and the local time
+// of day, both from the same local instant. Fills `record` (calendar, jdn,
+// and the date), which the caller then uses for the weekday.
+//
+// An instant that is not a finite number, or whose local day number does
+// not fit 32 bits, has no date: the record gets jdn 0 and year, month and
+// day 0, and the text is "XXXX-XX-XX" with the calendar suffix, a blank and
+// "XX:XX:XX".
+std::string DateTimeText(double jd, std::int16_t zone_minutes,
+                         std::int16_t calendar_code, EuroDate& record);
+
+// "2021-03-20 CE", "-500-03-22 JC"; years beyond +-9999 grouped with ",".
+std::string DateText(const EuroDate& record);
+
+// "09:37": hours and minutes of the local instant's fraction, truncated to
+// the minute; "XX:XX:XX" when the fraction is not in [0, 1).
+std::string TimeOfDayText(double local_instant);
+
+// 0 "Sunday" ... 6 "Saturday"; anything else the empty text.
+std::string WeekdayName(std::int16_t weekday);
+
+// The number text with `separator`'s first character between thousands;
+// unchanged when the separator is empty.
+std::string GroupThousands(const std::string& number,
+                           const std::string& separator);
+
+// Cuts the text before its first NUL character, if it has one.
+void TrimAtNul(std::string& text);
+
+}  // namespace kalvest

@@ -1,0 +1,90 @@
+#include "main_window/calculation_run.h"
+
+#include <stdexcept>
+
+#include "datetime/date_time_text.h"
+#include "main_window/zone_list.h"
+#include "solar/solar_events.h"
+
+namespace kalvest {
+namespace {
+
+constexpr std::size_t kPaddedLabelLength = 31;
+
+void PlanCrossQuarter(std::vector<PlannedLine>& plan, const RunSelection& s,
+                      std::int16_t code, bool true_sun_first) {
+    if (!s.cross_quarters[code]) return;
+    const PlannedLine true_sun{kLineCrossQuarter, code, kMethodTrueSun};
+    const PlannedLine mean_sun{kLineCrossQuarter, code, kMethodMeanSun};
+    if (true_sun_first) {
+        if (s.true_sun) plan.push_back(true_sun);
+        if (s.mean_sun) plan.push_back(mean_sun);
+    } else {
+        if (s.mean_sun) plan.push_back(mean_sun);
+        if (s.true_sun) plan.push_back(true_sun);
+    }
+}
+
+void PlanQuarter(std::vector<PlannedLine>& plan, const RunSelection& s,
+                 std::int16_t code) {
+    if (s.quarters[code]) plan.push_back({kLineEquinoxSolstice, code, kMethodNone});
+}
+
+}  // namespace
+
+std::vector<PlannedLine> PlanRun(const RunSelection& s) {
+    std::vector<PlannedLine> plan;
+    // The true sun leads in the first half of the year, the mean sun in the
+    // second.
+    PlanCrossQuarter(plan, s, 0, true);
+    PlanQuarter(plan, s, 0);
+    PlanCrossQuarter(plan, s, 1, true);
+    PlanQuarter(plan, s, 1);
+    PlanCrossQuarter(plan, s, 2, false);
+    PlanQuarter(plan, s, 2);
+    PlanCrossQuarter(plan, s, 3, false);
+    PlanQuarter(plan, s, 3);
+    return plan;
+}
+
+EventResult ComputeLine(const PlannedLine& line, const RunSelection& s,
+                        EuroDate& record) {
+    EventResult result{line, 0.0, 0.0, {}, {}};
+    if (line.kind == kLineEquinoxSolstice) {
+        result.jd = EquinoxSolsticeJD(line.code, s.year);
+        result.delta_t_minutes = DeltaTMinutes(s.year);
+    } else {
+        throw std::logic_error("cross-quarter lines are not available");
+    }
+    result.date_time = DateTimeText(result.jd, s.zone_minutes, s.calendar_code, record);
+    result.weekday = WeekdayName(static_cast<std::int16_t>(euro_day_of_week(record.jdn)));
+    return result;
+}
+
+std::string EventLine(const EventNameTable& names, std::int16_t kind,
+                      std::int16_t code, std::int16_t zone_minutes,
+                      const std::string& date_time, const std::string& weekday,
+                      std::int16_t method, bool include_weekday) {
+    std::string label = names[kind][code] + " ";
+    if (method == kMethodMeanSun) label += "(mean sun) ";
+    if (method == kMethodTrueSun) label += "(true sun) ";
+    if (label.size() < kPaddedLabelLength) {
+        label.append(kPaddedLabelLength - label.size(), '.');
+    }
+    std::string line = label + " " + date_time + ZoneSuffix(zone_minutes);
+    if (include_weekday) line += ", " + weekday;
+    return line + "\r\n";
+}
+
+void ProduceRunLines(const RunSelection& selection, const EventNameTable& names,
+                     EuroDate& record,
+                     const std::function<void(const std::string& line)>& emit) {
+    for (const PlannedLine& line : PlanRun(selection)) {
+        const EventResult r = ComputeLine(line, selection, record);
+        emit(EventLine(names, line.kind, line.code, selection.zone_minutes,
+                       r.date_time, r.weekday, line.method,
+                       selection.include_weekday));
+    }
+}
+
+}  // namespace kalvest

@@ -1,0 +1,81 @@
+// The Qt-free heart of a calculation run: which lines a selection produces,
+// in which order, and how each line is computed and composed. The main
+// window and kalvest-cli both use it, so they always write the same lines.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "main_window/event_names.h"
+#include "outside/dantrow.h"
+
+namespace kalvest {
+
+// Method mark of a line: which sun a cross-quarter day was computed by.
+enum MethodMark : std::int16_t {
+    kMethodTrueSun = 0,
+    kMethodMeanSun = 1,
+    kMethodNone = -1,  // equinoxes and solstices
+};
+
+// Kinds of a line (the event-name kinds of the main output).
+constexpr std::int16_t kLineEquinoxSolstice = kKindQuarterCaption;
+constexpr std::int16_t kLineCrossQuarter = kKindCrossQuarterNorth;
+
+// What a run reads from the window.
+struct RunSelection {
+    std::int32_t year = 0;
+    bool quarters[4] = {};        // March, June, September, December
+    bool cross_quarters[4] = {};  // Imbolc, Beltane, Lughnassad, Samhain
+    bool true_sun = false;
+    bool mean_sun = false;
+    bool include_weekday = false;
+    std::int16_t calendar_code = 71;  // "G" or "J"
+    std::int16_t zone_minutes = 0;
+};
+
+// One line of the run, before it is computed.
+struct PlannedLine {
+    std::int16_t kind;    // kLineEquinoxSolstice or kLineCrossQuarter
+    std::int16_t code;    // event code or cross-quarter code
+    std::int16_t method;  // MethodMark
+};
+
+// One computed line.
+struct EventResult {
+    PlannedLine line;
+    double jd;                 // Julian Day, UT
+    double delta_t_minutes;    // the Delta T the instant was corrected with
+    std::string date_time;     // "2021-03-20 CE 09:37"
+    std::string weekday;       // "Saturday"
+};
+
+// The lines of the selection in the run's fixed order: Imbolc (true, mean),
+// March, Beltane (true, mean), June, Lughnassad (mean, true), September,
+// Samhain (mean, true), December.
+std::vector<PlannedLine> PlanRun(const RunSelection& selection);
+
+// Computes one planned line; `record` is the run's date record and holds
+// the line's local date afterwards. Throws LibraryError when a library
+// the computation needs is missing.
+EventResult ComputeLine(const PlannedLine& line, const RunSelection& selection,
+                        EuroDate& record);
+
+// "Spring (March) equinox ........ 2021-03-20 CE 09:37 GMT, Saturday" and
+// CR LF: the label padded with full stops to 31 characters and a blank, the
+// date-time text, the zone suffix, and the weekday when asked for.
+std::string EventLine(const EventNameTable& names, std::int16_t kind,
+                      std::int16_t code, std::int16_t zone_minutes,
+                      const std::string& date_time, const std::string& weekday,
+                      std::int16_t method, bool include_weekday);
+
+// Computes every planned line in order and hands each to `emit` as soon as
+// it is complete. A failure (LibraryError) propagates after the lines
+// before it have been emitted; the failing line is not.
+void ProduceRunLines(const RunSelection& selection, const EventNameTable& names,
+                     EuroDate& record,
+                     const std::function<void(const std::string& line)>& emit);
+
+}  // namespace kalvest

@@ -1,0 +1,97 @@
+#include "outside/dynamic_library.h"
+
+#include "common/program_folder.h"
+#include "outside/library_error.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+namespace kalvest {
+namespace {
+
+#if defined(_WIN32)
+void* OpenLibrary(const std::string& path) {
+    return reinterpret_cast<void*>(LoadLibraryA(path.c_str()));
+}
+void* FindSymbol(void* handle, const std::string& entry) {
+    return reinterpret_cast<void*>(
+        GetProcAddress(static_cast<HMODULE>(handle), entry.c_str()));
+}
+void CloseLibrary(void* handle) { FreeLibrary(static_cast<HMODULE>(handle)); }
+std::string LastError() {
+    return "system error " + std::to_string(GetLastError());
+}
+#else
+void* OpenLibrary(const std::string& path) {
+    return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+void* FindSymbol(void* handle, const std::string& entry) {
+    return dlsym(handle, entry.c_str());
+}
+void CloseLibrary(void* handle) { dlclose(handle); }
+std::string LastError() {
+    const char* text = dlerror();
+    return text ? text : "unknown error";
+}
+#endif
+
+bool HasFolder(const std::string& file_name) {
+    return file_name.find_first_of("/\\") != std::string::npos;
+}
+
+}  // namespace
+
+DynamicLibrary::DynamicLibrary(std::string name, std::string file_name)
+    : name_(std::move(name)), file_name_(std::move(file_name)) {}
+
+DynamicLibrary::~DynamicLibrary() {
+    if (handle_) CloseLibrary(handle_);
+}
+
+std::string DynamicLibrary::PlatformFileName(const std::string& name) {
+#if defined(_WIN32)
+    return name + ".dll";
+#elif defined(__APPLE__)
+    return "lib" + name + ".dylib";
+#else
+    return "lib" + name + ".so";
+#endif
+}
+
+void DynamicLibrary::LoadOrThrow(const std::string& entry_point) {
+    if (handle_) return;
+    if (HasFolder(file_name_)) {
+        handle_ = OpenLibrary(file_name_);
+    } else {
+        const std::string folder = ProgramFolder();
+        if (!folder.empty()) {
+            std::string path = folder;
+            if (path.back() != PathSeparator()) path += PathSeparator();
+            handle_ = OpenLibrary(path + file_name_);
+        }
+        if (!handle_) handle_ = OpenLibrary(file_name_);
+    }
+    if (!handle_) {
+        throw LibraryError(name_, entry_point,
+                           "Cannot load the library " + name_ + " (" +
+                               file_name_ + ") for its entry point " +
+                               entry_point + ": " + LastError());
+    }
+}
+
+void* DynamicLibrary::Symbol(const std::string& entry_point) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    LoadOrThrow(entry_point);
+    void* address = FindSymbol(handle_, entry_point);
+    if (!address) {
+        throw LibraryError(name_, entry_point,
+                           "The library " + name_ + " (" + file_name_ +
+                               ") has no entry point " + entry_point + ".");
+    }
+    return address;
+}
+
+}  // namespace kalvest

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <mutex>
+#include <string>
+
+namespace kalvest {
+
+// A shared library that is loaded by file name at the first lookup of one
+// of its entry points: first from the program's own folder, then from the
+// platform's normal search path. A failure is thrown as LibraryError naming
+// the library and the entry point; the next lookup tries to load again.
+class DynamicLibrary {
+public:
+    // name: what the user knows the library as ("varquel");
+    // file_name: its file ("libvarquel.so"), or a path with a folder, which
+    // is then used as it is.
+    DynamicLibrary(std::string name, std::string file_name);
+    ~DynamicLibrary();
+    DynamicLibrary(const DynamicLibrary&) = delete;
+    DynamicLibrary& operator=(const DynamicLibrary&) = delete;
+
+    // Address of the exported entry point; throws LibraryError.
+    void* Symbol(const std::string& entry_point);
+
+    const std::string& name() const { return name_; }
+    const std::string& file_name() const { return file_name_; }
+
+    // Platform file name of a library called `name`: "libNAME.so",
+    // "NAME.dll" or "libNAME.dylib".
+    static std::string PlatformFileName(const std::string& name);
+
+private:
+    void LoadOrThrow(const std::string& entry_point);
+
+    std::string name_;
+    std::string file_name_;
+    std::mutex mutex_;
+    void* handle_ = nullptr;
+};
+
+}  // namespace kalvest

@@ -1,0 +1,25 @@
+// The program's binding to the varquel library: loaded by file name at the
+// first call, exports resolved by name.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kalvest {
+
+// Name under which varquel exports a function: the decorated standard-call
+// name on 32-bit Windows ("_deltat@12"), the plain name elsewhere.
+std::string VarquelExportName(const std::string& function, int argument_bytes);
+
+// varquel's deltat. Throws LibraryError when the library or the entry point
+// cannot be had; a later call tries again.
+double VarquelDeltaT(double year, std::int32_t pivot);
+
+// Makes the binding load `file_name` (a bare file name or a path) from now
+// on, forgetting what was resolved before. For tests of the failure path.
+void UseVarquelLibraryFile(const std::string& file_name);
+
+// The file the binding loads by default on this platform.
+std::string DefaultVarquelFileName();
+
+}  // namespace kalvest

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "cli/cli.h"
+
+namespace kalvest {
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result RunTool(std::vector<std::string> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Cli, EquinoxesAndSolsticesWithWeekdays) {
+    const Result r = RunTool({"2021", "--weekday"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "Spring (March) equinox ........ 2021-03-20 CE 09:37 GMT, Saturday\n"
+              "Summer (June) solstice ........ 2021-06-21 CE 03:31 GMT, Monday\n"
+              "Autumn (September) equinox .... 2021-09-22 CE 19:20 GMT, Wednesday\n"
+              "Winter (December) solstice .... 2021-12-21 CE 15:59 GMT, Tuesday\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(Cli, ZoneAndCalendar) {
+    Result r = RunTool({"2021", "--zone", "GMT+05:30"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+              "Spring (March) equinox ........ 2021-03-20 CE 15:07 GMT+05:30");
+    r = RunTool({"2021", "--calendar=julian", "--zone=GMT-12:00"});
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+              "Spring (March) equinox ........ 2021-03-06 JC 21:37 GMT-12:00");
+}
+
+TEST(Cli, WholeRangeOfYears) {
+    EXPECT_EQ(RunTool({"-3000"}).status, 0);
+    EXPECT_EQ(RunTool({"3000"}).status, 0);
+    EXPECT_EQ(RunTool({"0"}).status, 0);
+    const Result r = RunTool({"-500", "--calendar", "julian"});
+    EXPECT_EQ(r.out.rfind("Spring (March) equinox ........ -500-03-", 0), 0u) << r.out;
+}
+
+TEST(Cli, CsvRows) {
+    const Result r = RunTool({"2021", "--csv", "--zone", "GMT+05:30"});
+    EXPECT_EQ(r.status, 0);
+    std::istringstream lines(r.out);
+    std::string header;
+    std::string first;
+    std::getline(lines, header);
+    std::getline(lines, first);
+    EXPECT_EQ(header, "year,kind,code,method,jd_ut,delta_t_minutes,date,time,zone,weekday");
+    EXPECT_EQ(first.rfind("2021,equinox-solstice,0,,", 0), 0u) << first;
+    std::istringstream fields(first.substr(25));
+    double jd = 0;
+    double delta_t = 0;
+    char comma = 0;
+    fields >> jd >> comma >> delta_t;
+    EXPECT_NEAR(jd, 2459293.90091, 1e-5);
+    EXPECT_NEAR(delta_t, 1.38107, 1e-5);
+    EXPECT_NE(first.find(",2021-03-20 CE,15:07,GMT+05:30,Saturday"), std::string::npos);
+    int rows = 0;
+    for (std::string row; std::getline(lines, row);) ++rows;
+    EXPECT_EQ(rows, 3);
+}
+
+TEST(Cli, BadArgumentsGiveStatusTwoAndNoOutput) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"abc"},
+        {"3001"},
+        {"-3001"},
+        {"2021", "2022"},
+        {"2021", "--zone", "GMT+05:15"},
+        {"2021", "--zone", "UTC"},
+        {"2021", "--zone"},
+        {"2021", "--calendar", "hebrew"},
+        {"2021", "--frobnicate"},
+        {"20.5"},
+        {"99999999999999999999"},
+    };
+    for (const auto& args : bad) {
+        const Result r = RunTool(args);
+        EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    EXPECT_NE(RunTool({"2021", "--zone", "UTC"}).err.find("UTC"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kalvest

@@ -1,0 +1,34 @@
+#!/bin/bash
+# Installs the Debian packages that building, running and testing Kalvest
+# need, skipping those already installed. Needs root (or sudo).
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ clang pkg-config
+    qt6-base-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    g++-mingw-w64-i686
+    liberfa-dev
+    python3
+    xvfb xauth fonts-liberation
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+run_as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+    run_as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${run_as_root[@]}" apt-get update -q
+"${run_as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
