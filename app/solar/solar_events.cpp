@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "outside/varquel_binding.h"
+#include "solar/cosine_batch.h"
 
 namespace kalvest {
 namespace {
@@ -73,10 +74,15 @@ void InitPeriodicTerms() {
 }
 
 double PeriodicTermsSum(double T) {
-    double s = 0.0;
-    for (const PeriodicTerm& term : PeriodicTerms) {
-        s += term.a * std::cos(term.c * T + term.b);
+    constexpr std::size_t n = kPublishedTerms.size();
+    double arguments[n];
+    double cosines[n];
+    for (std::size_t i = 0; i < n; ++i) {
+        arguments[i] = PeriodicTerms[i].c * T + PeriodicTerms[i].b;
     }
+    CosineBatch(arguments, cosines, n);
+    double s = 0.0;
+    for (std::size_t i = 0; i < n; ++i) s += PeriodicTerms[i].a * cosines[i];
     return s;
 }
 
@@ -84,8 +90,10 @@ double EquinoxSolsticeJDE(std::int16_t event, std::int32_t year) {
     const double jde0 = MeanInstant(event, year);
     const double T = (jde0 - 2451545.0) / 36525.0;
     const double w = DegreesToRadians(35999.373 * T - 2.47);
-    const double delta_lambda =
-        1.0 + 0.0334 * std::cos(w) + 0.0007 * std::cos(w + w);
+    const double angles[2] = {w, w + w};
+    double cosines[2];
+    CosineBatch(angles, cosines, 2);
+    const double delta_lambda = 1.0 + 0.0334 * cosines[0] + 0.0007 * cosines[1];
     const double s = PeriodicTermsSum(T);
     return jde0 + 0.00001 * s / delta_lambda;
 }
