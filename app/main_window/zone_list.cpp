@@ -11,7 +11,7 @@ namespace {
 std::string ZoneText(int half_hours) {
     if (half_hours == 0) return "GMT";
     const int magnitude = std::abs(half_hours);
-    char text[16];
+    char text[32];
     std::snprintf(text, sizeof text, "GMT%c%02d:%s", half_hours < 0 ? '-' : '+',
                   magnitude / 2, magnitude % 2 ? "30" : "00");
     return text;
@@ -45,7 +45,7 @@ std::string ZoneSuffix(std::int16_t zone_minutes) {
     // The offsets of the list are whole half-hours; others keep their
     // exact hours and minutes in the same layout.
     const int magnitude = std::abs(static_cast<int>(zone_minutes));
-    char text[24];
+    char text[32];
     std::snprintf(text, sizeof text, " GMT%c%02d:%02d", zone_minutes < 0 ? '-' : '+',
                   magnitude / 60, magnitude % 60);
     return text;
