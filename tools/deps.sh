@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     g++-mingw-w64-i686
     liberfa-dev
+    libicu-dev
     python3
     xvfb xauth fonts-liberation
 )

@@ -1,0 +1,17 @@
+// Conversions between the UTF-8 strings of most of the program and the
+// 16-bit-character strings of the string helpers. Malformed input is not
+// an error: each bad sequence becomes U+FFFD.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kalvest {
+
+std::u16string Utf8ToUtf16(std::string_view text);
+std::string Utf16ToUtf8(std::u16string_view text);
+
+// True when `text` is well-formed UTF-8.
+bool IsValidUtf8(std::string_view text);
+
+}  // namespace kalvest
