@@ -5,7 +5,7 @@
 set -euo pipefail
 source_dir=$1
 work_dir=$2
-expected=(_deltat@12)
+expected=(_deltat@12 _varquel@12 _getenv1@8 _getenv2@12)
 [[ -n "${VARQUEL_EXTRA_EXPORTS:-}" ]] && expected+=($VARQUEL_EXTRA_EXPORTS)
 
 compiler=i686-w64-mingw32-g++
@@ -32,6 +32,14 @@ wanted=$(printf '%s\n' "${expected[@]}" | sort)
 if [[ "$exports" != "$wanted" ]]; then
     echo "expected exactly:" >&2
     echo "$wanted" >&2
+    exit 1
+fi
+# The library's own entry procedure (from windows_entry.cpp), not the
+# runtime's default one: its symbol follows that file's record.
+symbols=$("$objdump" -t "$dll")
+entry_file=$(grep -B2 '_DllMain@12$' <<<"$symbols" || true)
+if [[ "$entry_file" != *windows_entry* ]]; then
+    echo "the DLL lacks its own entry procedure DllMain" >&2
     exit 1
 fi
 imports=$("$objdump" -p "$dll" | grep 'DLL Name' || true)

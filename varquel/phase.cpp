@@ -1,0 +1,120 @@
+// Instant of a phase of the Moon by the mean-lunation series, and the entry
+// point that adds the eclipse circumstances at new and full moon.
+
+#include <math.h>
+#include <string.h>
+
+#include "lunation.h"
+#include "phase_tables.h"
+#include "varquel.h"
+
+namespace kalvest::moon {
+namespace {
+
+constexpr int kNewMoon = 0;
+constexpr int kFirstQuarter = 1;
+constexpr int kFullMoon = 2;
+constexpr int kLastQuarter = 3;
+
+bool IsQuarter(int32_t phase) {
+    return phase == kFirstQuarter || phase == kLastQuarter;
+}
+
+// k, T, E, the mean instant and the unreduced arguments.
+Lunation MeanLunation(int32_t lunation, int32_t phase) {
+    Lunation at{};
+    at.lunation = lunation;
+    at.phase = phase;
+    at.degrees_per_radian = 45.0 / atan(1.0);
+    const double k = lunation + 0.25 * phase;
+    at.k = k;
+    const double jde0 = 2451550.09765 + 29.530588853 * k;
+    // Centuries from the mean instant, not from k.
+    const double t = (jde0 - 2451545.0) / 36525.0;
+    const double t2 = t * t;
+    const double t3 = t2 * t;
+    const double t4 = t3 * t;
+    at.t = t;
+    at.e = 1.0 + (-2516.0 - 7.4 * t) * t * 0.000001;
+    at.mean_jde = jde0 + 0.0001337 * t2 - 0.00000015 * t3 + 0.00000000073 * t4;
+    at.sun_anomaly = 2.5534 + 29.10535669 * k - 0.0000218 * t2 - 0.00000011 * t3;
+    at.moon_anomaly = 201.5643 + 385.81693528 * k + 0.0107438 * t2 +
+                      0.00001239 * t3 - 0.000000058 * t4;
+    at.latitude = 160.7108 + 390.67050274 * k - 0.0016341 * t2 -
+                  0.00000227 * t3 + 0.000000011 * t4;
+    at.node = 124.7746 - 1.5637558 * k + 0.0020691 * t2 + 0.00000215 * t3;
+    at.node_rad = fmod(at.node, 360.0) / at.degrees_per_radian;
+    return at;
+}
+
+// Coefficient of a periodic term for the phase; none for an unknown phase.
+int PeriodicCoefficient(const PeriodicTerm& term, int32_t phase) {
+    switch (phase) {
+        case kNewMoon: return term.new_moon;
+        case kFullMoon: return term.full_moon;
+        case kFirstQuarter:
+        case kLastQuarter: return term.quarter;
+        default: return 0;
+    }
+}
+
+// Each term is added to the instant in turn, in table order.
+void AddPeriodicTerms(const Lunation& at, double& jde) {
+    const bool known = at.phase >= kNewMoon && at.phase <= kLastQuarter;
+    if (!known) return;
+    for (const PeriodicTerm& term : kPeriodicTerms) {
+        const double theta =
+            fmod(term.latitude * at.latitude + term.moon_anomaly * at.moon_anomaly +
+                     term.sun_anomaly * at.sun_anomaly,
+                 360.0) /
+            at.degrees_per_radian;
+        const double w = EccentricityWeight(at.e, term.sun_anomaly);
+        jde += PeriodicCoefficient(term, at.phase) * w * sin(theta) * 0.00001;
+    }
+}
+
+// The quarters' extra correction W, from the unreduced arguments.
+double QuarterCorrection(const Lunation& at) {
+    if (!IsQuarter(at.phase)) return 0.0;
+    const double r = at.degrees_per_radian;
+    const double mp = at.moon_anomaly;
+    const double m = at.sun_anomaly;
+    return 0.00001 * (306.0 + 26.0 * cos(mp / r) + 2.0 * cos(2.0 * at.latitude / r) +
+                      at.e * (2.0 * cos((mp + m) / r) - 38.0 * cos(m / r) -
+                              2.0 * cos((mp - m) / r)));
+}
+
+void AddPlanetaryTerms(const Lunation& at, double& jde) {
+    for (int i = 0; i < kPlanetaryTermCount; ++i) {
+        const PlanetaryTerm& term = kPlanetaryTerms[i];
+        double intercept = term.intercept;
+        if (i == 0) intercept -= 0.009173 * at.t * at.t;
+        const double argument =
+            fmod(term.slope * at.k + intercept, 360.0) / at.degrees_per_radian;
+        jde += term.coefficient * 0.000001 * sin(argument);
+    }
+}
+
+}  // namespace
+}  // namespace kalvest::moon
+
+extern "C" double VARQUEL_CALL varquel(int32_t lunation, int32_t phase,
+                                       phase_record* record) {
+    using namespace kalvest::moon;
+    if (record) {
+        memset(record, 0, sizeof *record);
+        record->lunation = lunation;
+        record->phase = phase;
+    }
+    const Lunation at = MeanLunation(lunation, phase);
+    double jde = at.mean_jde;
+    AddPeriodicTerms(at, jde);
+    const double w = QuarterCorrection(at);
+    // +W for the first quarter, -W for the last; computed in double so that
+    // no phase value can overflow.
+    jde = jde - 0.00017 * sin(at.node_rad) + (2.0 - phase) * w;
+    AddPlanetaryTerms(at, jde);
+    if (IsQuarter(phase) || !record) return jde;
+    DescribeEclipse(at, jde, record);
+    return jde;
+}
