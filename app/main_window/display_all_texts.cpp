@@ -1,0 +1,56 @@
+#include "main_window/display_all_texts.h"
+
+#include "main_window/zone_list.h"
+
+namespace kalvest {
+namespace {
+
+constexpr char kLineBreak[] = "\r\n";
+
+std::string CrossQuarterName(const EventNameTable& names, bool southern,
+                             std::int16_t code) {
+    return names[southern ? kKindCrossQuarterSouth : kKindCrossQuarterNorth][code];
+}
+
+std::string QuarterName(const EventNameTable& names, bool southern, std::int16_t event) {
+    return names[southern ? kKindQuarterSouth : kKindQuarterNorth][event];
+}
+
+}  // namespace
+
+int CrossQuarterCell(std::int16_t code) {
+    static constexpr int kCells[4] = {0, 2, 8, 6};
+    return kCells[code & 3];
+}
+
+int EquinoxSolsticeCell(std::int16_t event) {
+    static constexpr int kCells[4] = {1, 5, 7, 3};
+    return kCells[event & 3];
+}
+
+std::string DisplayAllCaption(const std::string& year_text, bool southern) {
+    return "All dates and times for " + year_text + " CE in the " +
+           (southern ? "Southern Hemisphere" : "Northern Hemisphere");
+}
+
+std::string EquinoxSolsticeCellText(const EventNameTable& names, bool southern,
+                                    std::int16_t event, const std::string& date_time,
+                                    std::int16_t zone_minutes) {
+    return QuarterName(names, southern, event) + kLineBreak + date_time +
+           ZoneSuffix(zone_minutes);
+}
+
+std::string CrossQuarterCellText(const EventNameTable& names, bool southern,
+                                 std::int16_t code, const std::string& true_sun,
+                                 const std::string& mean_sun,
+                                 std::int16_t zone_minutes) {
+    const std::string zone = ZoneSuffix(zone_minutes);
+    const std::string true_line = "True sun: " + true_sun + zone;
+    const std::string mean_line = "Mean sun: " + mean_sun + zone;
+    const bool top_row = code == 0 || code == 1;
+    return CrossQuarterName(names, southern, code) + kLineBreak +
+           (top_row ? true_line + kLineBreak + mean_line
+                    : mean_line + kLineBreak + true_line);
+}
+
+}  // namespace kalvest

@@ -1,0 +1,229 @@
+#include "main_window/settings_file.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace kalvest {
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+constexpr char kFlagTrue[] = "#TRUE#";
+constexpr char kFlagFalse[] = "#FALSE#";
+constexpr int kZoneIndexLast = 48;
+
+std::string QuotedRecord(const std::string& text) {
+    // No escaping: the reader ends the field at the next double quote.
+    return "\"" + text + "\"" + kLineEnd;
+}
+
+std::string NumberRecord(int value) {
+    const std::string digits = std::to_string(value);
+    // Non-negative numbers keep a blank where a minus sign would stand.
+    return (value >= 0 ? " " + digits : digits) + " " + kLineEnd;
+}
+
+std::string FlagRecord(bool value) {
+    return std::string(value ? kFlagTrue : kFlagFalse) + kLineEnd;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads the file's fields one by one. A field that starts with a double
+// quote runs to the next double quote, line breaks and commas included;
+// any other runs to the next comma or line end and loses its trailing
+// blanks. Either way the reader then stands just after that comma or
+// line end.
+class FieldReader {
+public:
+    explicit FieldReader(const std::string& text) : text_(text) {}
+
+    // The next field, or nothing at the end of the text or for a quoted
+    // field without its closing quote.
+    std::optional<std::string> Next() {
+        while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+        if (pos_ >= text_.size()) return std::nullopt;
+        if (text_[pos_] == '"') {
+            const std::size_t close = text_.find('"', pos_ + 1);
+            if (close == std::string::npos) return std::nullopt;
+            std::string value = text_.substr(pos_ + 1, close - pos_ - 1);
+            pos_ = close + 1;
+            SkipPastSeparator();
+            return value;
+        }
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && !IsSeparator(text_[pos_])) ++pos_;
+        std::size_t end = pos_;
+        while (end > start && IsBlank(text_[end - 1])) --end;
+        SkipSeparator();
+        return text_.substr(start, end - start);
+    }
+
+private:
+    static bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+    void SkipPastSeparator() {
+        while (pos_ < text_.size() && !IsSeparator(text_[pos_])) ++pos_;
+        SkipSeparator();
+    }
+
+    // Steps over one comma or one line end (CR LF, CR or LF).
+    void SkipSeparator() {
+        if (pos_ >= text_.size()) return;
+        if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') {
+            pos_ += 2;
+        } else {
+            ++pos_;
+        }
+    }
+
+    const std::string& text_;
+    std::size_t pos_ = 0;
+};
+
+std::string TrimBlanks(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    const std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+// A whole number: an optional sign, then decimal digits only. Values far
+// beyond what a record may hold come back as nothing, like other text.
+std::optional<int> WholeNumber(const std::string& field) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
+        negative = field[i] == '-';
+        ++i;
+    }
+    if (i >= field.size()) return std::nullopt;
+    long long value = 0;
+    for (; i < field.size(); ++i) {
+        if (!IsDigit(field[i])) return std::nullopt;
+        value = value * 10 + (field[i] - '0');
+        if (value > 1000000) return std::nullopt;
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+enum class YearReading { kNotANumber, kInRange, kOutOfRange };
+
+// The stored year read as a decimal number (optional sign, digits, an
+// optional fraction; blanks around it allowed) and tested against
+// 1..3000. Compared digit by digit, so that no text can overflow.
+YearReading ReadYear(const std::string& stored) {
+    const std::string text = TrimBlanks(stored);
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::string whole;
+    for (; i < text.size() && IsDigit(text[i]); ++i) whole += text[i];
+    bool fraction_nonzero = false;
+    std::size_t fraction_digits = 0;
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && IsDigit(text[i]); ++i, ++fraction_digits) {
+            if (text[i] != '0') fraction_nonzero = true;
+        }
+    }
+    if (i != text.size() || (whole.empty() && fraction_digits == 0)) {
+        return YearReading::kNotANumber;
+    }
+    const std::size_t lead = whole.find_first_not_of('0');
+    whole = lead == std::string::npos ? std::string() : whole.substr(lead);
+    if (negative || whole.size() > 4) return YearReading::kOutOfRange;
+    const int value = whole.empty() ? 0 : std::stoi(whole);
+    const bool in_range = value >= 1 && (value < 3000 || (value == 3000 && !fraction_nonzero));
+    return in_range ? YearReading::kInRange : YearReading::kOutOfRange;
+}
+
+// Length of the first `count` characters of the text in bytes. UTF-8
+// continuation bytes belong to the character before them; the Windows
+// ANSI code page has one byte per character.
+std::size_t PrefixBytes(const std::string& text, std::size_t count) {
+#if defined(_WIN32)
+    return text.size() < count ? text.size() : count;
+#else
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) != 0x80) {
+            if (chars == count) return i;
+            ++chars;
+        }
+    }
+    return text.size();
+#endif
+}
+
+}  // namespace
+
+std::string SettingsFileText(const SettingsRecord& settings) {
+    std::string text = QuotedRecord(settings.year_text);
+    for (int value : settings.checks) text += NumberRecord(value);
+    text += NumberRecord(settings.zone_index);
+    text += FlagRecord(settings.southern);
+    text += QuotedRecord(settings.output);
+    return text;
+}
+
+std::string RestoredOutputText(const std::string& stored) {
+    return TrimBlanks(stored.substr(0, PrefixBytes(stored, kRestoredOutputLimit)));
+}
+
+LoadedSettings ReadSettingsText(const std::string& content,
+                                const std::string& current_year_text) {
+    LoadedSettings loaded;
+    FieldReader reader(content);
+
+    const std::optional<std::string> year = reader.Next();
+    if (!year) return loaded;
+    const YearReading reading = ReadYear(*year);
+    if (reading == YearReading::kNotANumber) return loaded;
+    if (reading == YearReading::kInRange) {
+        loaded.year_text = *year;
+    } else {
+        loaded.year_text = current_year_text;
+        loaded.clear_output = true;
+    }
+
+    for (int& value : loaded.checks) {
+        const std::optional<std::string> field = reader.Next();
+        if (!field) return loaded;
+        const std::optional<int> number = WholeNumber(*field);
+        if (!number || *number < 0 || *number > 2) return loaded;
+        value = *number;
+        ++loaded.check_count;
+    }
+
+    const std::optional<std::string> zone_field = reader.Next();
+    if (!zone_field) return loaded;
+    const std::optional<int> zone = WholeNumber(*zone_field);
+    if (!zone || *zone < 0 || *zone > kZoneIndexLast) return loaded;
+    loaded.zone_index = *zone;
+
+    const std::optional<std::string> flag = reader.Next();
+    if (!flag) return loaded;
+    // Anything but the exact "#FALSE#" means the southern hemisphere.
+    loaded.southern = *flag != kFlagFalse;
+
+    const std::optional<std::string> output = reader.Next();
+    if (!output) return loaded;
+    loaded.output = loaded.clear_output ? std::string() : RestoredOutputText(*output);
+    return loaded;
+}
+
+LoadedSettings LoadSettingsFile(const std::string& path,
+                                const std::string& current_year_text) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return {};
+    const std::string content((std::istreambuf_iterator<char>(file)),
+                              std::istreambuf_iterator<char>());
+    return ReadSettingsText(content, current_year_text);
+}
+
+}  // namespace kalvest

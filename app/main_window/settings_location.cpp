@@ -1,0 +1,126 @@
+#include "main_window/settings_location.h"
+
+#include <filesystem>
+#include <system_error>
+
+#if defined(_WIN32)
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+#else
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#endif
+
+namespace kalvest {
+namespace {
+
+std::string TrimBlanks(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    const std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+#if defined(_WIN32)
+
+constexpr char kSeparator[] = "\\";
+
+std::string UserDataBase() {
+    std::string base = SpecialFolderPath(kRoamingAppDataFolder);
+    if (base.empty()) base = FirstFixedDrive();
+    return base;
+}
+
+// The application-data folder exists on every normal system; only the
+// maker's folder below it is created, one level.
+void CreateMakerFolder(const std::string& folder) {
+    CreateDirectoryA(folder.c_str(), nullptr);
+}
+
+#else
+
+constexpr char kSeparator[] = "/";
+
+std::string HomeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') return home;
+    const passwd* entry = getpwuid(getuid());
+    return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
+}
+
+// The XDG data home; a relative $XDG_DATA_HOME is to be ignored.
+std::string UserDataBase() {
+    const char* data_home = std::getenv("XDG_DATA_HOME");
+    if (data_home != nullptr && data_home[0] == '/') return data_home;
+    const std::string home = HomeFolder();
+    return home.empty() ? std::string() : home + "/.local/share";
+}
+
+// A new user may not have the data home yet: every missing folder of the
+// chain is created, private to the user as the XDG rules ask.
+void CreateMakerFolder(const std::string& folder) {
+    std::string partial;
+    std::size_t pos = 0;
+    while (pos != std::string::npos) {
+        pos = folder.find('/', pos + 1);
+        partial = folder.substr(0, pos);
+        if (!FolderExists(partial)) mkdir(partial.c_str(), 0700);
+    }
+}
+
+#endif
+
+}  // namespace
+
+std::string SpecialFolderPath([[maybe_unused]] int folder) {
+#if defined(_WIN32)
+    LPITEMIDLIST list = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &list))) return {};
+    std::string path;
+    char buffer[MAX_PATH + 1] = {};
+    if (SHGetPathFromIDListA(list, buffer)) path = buffer;  // up to the first NUL
+    CoTaskMemFree(list);
+    return path;
+#else
+    return {};
+#endif
+}
+
+std::string FirstFixedDrive() {
+#if defined(_WIN32)
+    for (char letter = 'C'; letter <= 'Z'; ++letter) {
+        const std::string root = std::string(1, letter) + ":\\";
+        if (GetDriveTypeA(root.c_str()) == DRIVE_FIXED) return root.substr(0, 2);
+    }
+#endif
+    return {};
+}
+
+bool FolderExists(const std::string& path) {
+    const std::string trimmed = TrimBlanks(path);
+    if (trimmed.empty()) return false;
+    std::error_code error;
+    return std::filesystem::is_directory(trimmed, error);
+}
+
+bool FileExists(const std::string& path) {
+    if (path.empty()) return false;
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    return std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+}
+
+std::string SettingsFilePath(const std::string& file_name,
+                             const std::string& maker_folder) {
+    const std::string base = UserDataBase();
+    if (base.empty()) return {};
+    const std::string folder = base + kSeparator + maker_folder;
+    if (!FolderExists(folder)) CreateMakerFolder(folder);
+    return folder + kSeparator + file_name;
+}
+
+}  // namespace kalvest
