@@ -1,0 +1,78 @@
+#include "common/weblink.h"
+
+#include <utility>
+
+#include "common/message_box.h"
+#include "common/str_proc.h"
+#include "common/utf_text.h"
+
+namespace kalvest {
+namespace {
+
+WebPageOpener& CurrentOpener() {
+    static WebPageOpener opener;
+    return opener;
+}
+
+std::int32_t RunOpener(const std::string& address) {
+    const WebPageOpener& opener = CurrentOpener();
+    return opener ? opener(address) : OpenWithPlatformHandler(address);
+}
+
+constexpr std::int32_t kFirstSuccessCode = 33;
+constexpr std::int32_t kNoAssociation = 31;
+constexpr std::int32_t kOutOfMemory = 8;
+constexpr std::int32_t kFileNotFound = 2;
+
+}  // namespace
+
+WebPageOpener SetWebPageOpener(WebPageOpener opener) {
+    return std::exchange(CurrentOpener(), std::move(opener));
+}
+
+std::string FileExtension(const std::string& path, bool lower_case) {
+    const std::size_t slash = path.find_last_of('\\');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    if (dot == std::string::npos) return {};
+    const std::string extension = name.substr(dot + 1);
+    if (!lower_case) return extension;
+    return Utf16ToUtf8(LowerCase(Utf8ToUtf16(extension)));
+}
+
+std::string WebPageFailureMessage(std::int32_t code, const std::string& extension) {
+    std::string message =
+        "Error launching web browser, error code = " + std::to_string(code) + ".";
+    switch (code) {
+        case kNoAssociation:
+            message += "\r\n\r\nFile extension '" + extension +
+                       "' is not associated with any application program.";
+            break;
+        case kOutOfMemory:
+            message += "\r\n\r\nOut of memory.";
+            break;
+        case kFileNotFound:
+            message += "\r\n\r\nPlease try once more.";
+            break;
+        default:
+            break;
+    }
+    return message;
+}
+
+void OpenWebPage(const std::string& address) {
+    const std::string secure =
+        Utf16ToUtf8(ReplaceIgnoringCase(Utf8ToUtf16(address), u"http:", u"https:"));
+    const std::string extension = FileExtension(secure, true);
+    const std::int32_t code = RunOpener(secure);
+    if (code >= kFirstSuccessCode) return;
+
+    MessageBoxRequest request;
+    request.text = WebPageFailureMessage(code, extension);
+    request.title = "Cannot launch web browser";
+    request.icon = MessageIcon::kExclamation;
+    request.buttons = MessageButtons::kOk;
+    ShowMessageBox(request);
+}
+
+}  // namespace kalvest

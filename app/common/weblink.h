@@ -1,0 +1,43 @@
+// weblink: opens a web address (or a file address) with the user's default
+// handler and explains a failure in a message box.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace kalvest {
+
+// Opens `address` and returns a result in the Windows shell's terms: 33 or
+// more is success; below 33 is an error code (2 not found, 8 out of memory,
+// 31 nothing is associated with this kind of address, and so on).
+using WebPageOpener = std::function<std::int32_t(const std::string& address)>;
+
+// The result an opener gives for success when it has no number of its own.
+constexpr std::int32_t kOpenerSuccess = 42;
+
+// Installs the opener OpenWebPage uses (an empty function restores the
+// platform's) and returns the one it replaces. The window program may
+// install one built on its toolkit; tests install fakes.
+WebPageOpener SetWebPageOpener(WebPageOpener opener);
+
+// The platform's opener: ShellExecuteW on Windows, xdg-open elsewhere
+// (see web_opener_xdg.h for its codes).
+std::int32_t OpenWithPlatformHandler(const std::string& address);
+
+// Opens `address` (UTF-8): "http:" becomes "https:" in any letter case,
+// then the opener runs; a result below 33 is reported in a message box
+// (exclamation icon, OK, title "Cannot launch web browser"). Returns
+// normally either way; nothing is retried.
+void OpenWebPage(const std::string& address);
+
+// The text after the last "." of the part of `path` after its last "\\"
+// (the whole path when it has none); the empty string when there is no
+// ".". Lower-cased when `lower_case` is true.
+std::string FileExtension(const std::string& path, bool lower_case);
+
+// The failure message OpenWebPage shows for opener result `code` with the
+// address's extension `extension`.
+std::string WebPageFailureMessage(std::int32_t code, const std::string& extension);
+
+}  // namespace kalvest

@@ -1,0 +1,180 @@
+#include "outside/text_table.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <new>
+#include <string>
+#include <string_view>
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
+#include "common/utf_text.h"
+
+namespace kalvest {
+namespace {
+
+using Table = std::map<std::int32_t, std::string>;
+
+Table& LoadedTable() {
+    static Table table;
+    return table;
+}
+
+struct FileContent {
+    std::int32_t code = 0;  // 0: read; otherwise a failure code
+    std::string bytes;
+};
+
+std::FILE* OpenForReading(const char* path) {
+#if defined(_WIN32)
+    // The path is UTF-8; the wide-character call opens any name.
+    const int n = MultiByteToWideChar(CP_UTF8, 0, path, -1, nullptr, 0);
+    if (n <= 0) return nullptr;
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, path, -1, wide.data(), n);
+    return _wfopen(wide.c_str(), L"rb");
+#else
+    return std::fopen(path, "rb");
+#endif
+}
+
+// Reads the whole file, one byte more than the limit at most, so that an
+// oversized file is recognised without reading it all.
+FileContent ReadFile(const char* path) {
+    FileContent content;
+    std::FILE* file = OpenForReading(path);
+    if (file == nullptr) {
+        content.code = kTextTableCannotOpen;
+        return content;
+    }
+    try {
+        char chunk[8192];
+        for (;;) {
+            const std::size_t n = std::fread(chunk, 1, sizeof chunk, file);
+            content.bytes.append(chunk, n);
+            if (content.bytes.size() > static_cast<std::size_t>(kTextTableMaxFileBytes)) {
+                content.code = kTextTableTooMuch;
+                break;
+            }
+            if (n < sizeof chunk) {
+                if (std::ferror(file)) content.code = kTextTableReadError;
+                break;
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        content.code = kTextTableFileMemory;
+    }
+    std::fclose(file);
+    if (content.code == 0 && content.bytes.empty()) content.code = kTextTableEmptyFile;
+    return content;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// Parses one line into `table`; returns 0, or the failure code the line
+// gives.
+std::int32_t ParseLine(std::string_view line, std::int32_t line_number,
+                       std::int64_t& total_bytes, Table& table) {
+    std::string_view rest = TrimBlanks(line);
+    if (rest.empty() || rest.front() == '#') return 0;
+
+    std::size_t digits = 0;
+    std::int64_t number = 0;
+    while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9') {
+        // Saturate: any number this large is out of range anyway.
+        number = std::min<std::int64_t>(number * 10 + (rest[digits] - '0'),
+                                        std::int64_t{kTextTableMaxTextNumber} + 1);
+        ++digits;
+    }
+    if (digits == 0) return kTextTableMalformedLine;
+    rest = TrimBlanks(rest.substr(digits));
+    if (rest.empty() || rest.front() != '=') return kTextTableMalformedLine;
+    if (number < 1 || number > kTextTableMaxTextNumber) return kTextTableNumberOutOfRange;
+
+    const std::string_view text = TrimBlanks(rest.substr(1));
+    if (text.empty()) return kTextTableMissingTextBase - line_number;
+    if (text.size() > static_cast<std::size_t>(kTextTableMaxEntryBytes)) {
+        return kTextTableTooLongBase - line_number;
+    }
+    const auto key = static_cast<std::int32_t>(number);
+    if (table.count(key) != 0) return kTextTableDuplicateBase - line_number;
+
+    total_bytes += static_cast<std::int64_t>(text.size());
+    if (total_bytes > kTextTableMaxTotalBytes) return kTextTableTooMuch;
+    try {
+        table.emplace(key, std::string(text));
+    } catch (const std::bad_alloc&) {
+        return kTextTableEntryMemory;
+    }
+    return 0;
+}
+
+std::int32_t ParseFile(std::string_view bytes, Table& table) {
+    if (bytes.find('\0') != std::string_view::npos || !IsValidUtf8(bytes)) {
+        return kTextTableNotText;
+    }
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+
+    std::int64_t total_bytes = 0;
+    std::int32_t line_number = 0;
+    while (!bytes.empty()) {
+        ++line_number;
+        if (line_number > kTextTableMaxLines) return kTextTableTooMuch;
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::int32_t code = ParseLine(line, line_number, total_bytes, table);
+        if (code != 0) return code;
+    }
+    return static_cast<std::int32_t>(table.size());
+}
+
+}  // namespace
+
+extern "C" std::int32_t lt(const char* path, std::int32_t options) {
+    Table& loaded = LoadedTable();
+    loaded.clear();
+    if (path == nullptr || path[0] == '\0' || options != 0) return kTextTableBadArgument;
+
+    const FileContent content = ReadFile(path);
+    if (content.code != 0) return content.code;
+
+    Table table;
+    const std::int32_t result = ParseFile(content.bytes, table);
+    if (result > 0) loaded.swap(table);
+    return result;
+}
+
+extern "C" std::int32_t gt(std::int32_t number, std::int32_t language,
+                           char* buffer, std::int32_t size,
+                           std::int32_t fallback) {
+    if (language != kTextTableLanguage && fallback == 0) return 0;
+    const Table& table = LoadedTable();
+    const auto found = table.find(number);
+    if (found == table.end()) return 0;
+
+    const std::string& text = found->second;
+    const auto length = static_cast<std::int32_t>(text.size());
+    if (buffer != nullptr && size > 0) {
+        const std::int32_t copied = std::min(length, size);
+        std::memcpy(buffer, text.data(), static_cast<std::size_t>(copied));
+        if (copied < size) buffer[copied] = '\0';
+    }
+    return length;
+}
+
+}  // namespace kalvest
