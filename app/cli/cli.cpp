@@ -18,9 +18,20 @@ constexpr int kStatusUsage = 2;
 constexpr int kStatusFailure = 1;
 
 const char* const kUsage =
-    "usage: kalvest-cli YEAR [--calendar gregorian|julian] "
+    "usage: kalvest-cli YEAR [--events LIST] [--method mean|true|both]\n"
+    "                   [--calendar gregorian|julian] "
     "[--zone GMT|GMT+HH:MM|GMT-HH:MM] [--weekday] [--csv]\n"
-    "  YEAR is a whole year from -3000 through 3000 (year 0 is 1 BC).\n";
+    "  YEAR is a whole year from -3000 through 3000 (year 0 is 1 BC).\n"
+    "  LIST is a comma list of imbolc, march, beltane, june, lughnassad,\n"
+    "  september, samhain, december, or all (the default). The method\n"
+    "  computes the cross-quarter days by the mean sun, the true sun or\n"
+    "  both (the default).\n";
+
+// Event names of --events in the order of the year; even positions are the
+// cross-quarter days (code = position / 2), odd ones the equinoxes and
+// solstices (event code = position / 2).
+const char* const kEventNames[8] = {"imbolc", "march",     "beltane", "june",
+                                    "lughnassad", "september", "samhain", "december"};
 
 struct UsageError {
     std::string message;
@@ -59,10 +70,37 @@ bool Matches(const std::string& arg, const std::string& name) {
     return arg == name || arg.rfind(name + "=", 0) == 0;
 }
 
+// Selects the events of a comma list; "all" selects every event.
+void SelectEvents(const std::string& list, RunSelection& s) {
+    for (bool& quarter : s.quarters) quarter = false;
+    for (bool& cross_quarter : s.cross_quarters) cross_quarter = false;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = list.find(',', start);
+        const std::string name = list.substr(start, comma - start);
+        bool known = false;
+        for (int position = 0; position < 8; ++position) {
+            if (name != kEventNames[position] && name != "all") continue;
+            (position % 2 == 0 ? s.cross_quarters : s.quarters)[position / 2] = true;
+            known = true;
+        }
+        if (!known) {
+            throw UsageError{"invalid event '" + name +
+                             "' (imbolc, march, beltane, june, lughnassad, "
+                             "september, samhain, december or all)"};
+        }
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+}
+
 CliOptions ParseArguments(const std::vector<std::string>& args) {
     CliOptions options;
     RunSelection& s = options.selection;
     std::optional<std::int32_t> year;
+    SelectEvents("all", s);
+    s.mean_sun = true;
+    s.true_sun = true;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
@@ -86,6 +124,15 @@ CliOptions ParseArguments(const std::vector<std::string>& args) {
                                  "up to 12:00)"};
             }
             s.zone_minutes = ZoneList()[*index].minutes;
+        } else if (Matches(arg, "--events")) {
+            SelectEvents(OptionValue(args, i, "--events"), s);
+        } else if (Matches(arg, "--method")) {
+            const std::string value = OptionValue(args, i, "--method");
+            if (value != "mean" && value != "true" && value != "both") {
+                throw UsageError{"invalid method '" + value + "' (mean, true or both)"};
+            }
+            s.mean_sun = value != "true";
+            s.true_sun = value != "mean";
         } else if (arg == "--weekday") {
             s.include_weekday = true;
         } else if (arg == "--csv") {
@@ -104,7 +151,6 @@ CliOptions ParseArguments(const std::vector<std::string>& args) {
     }
     if (!year && !options.help) throw UsageError{"missing argument YEAR"};
     s.year = year.value_or(0);
-    for (bool& quarter : s.quarters) quarter = true;
     return options;
 }
 

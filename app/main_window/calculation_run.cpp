@@ -1,9 +1,8 @@
 #include "main_window/calculation_run.h"
 
-#include <stdexcept>
-
 #include "datetime/date_time_text.h"
 #include "main_window/zone_list.h"
+#include "solar/cross_quarter.h"
 #include "solar/solar_events.h"
 
 namespace kalvest {
@@ -54,7 +53,11 @@ EventResult ComputeLine(const PlannedLine& line, const RunSelection& s,
         result.jd = EquinoxSolsticeJD(line.code, s.year);
         result.delta_t_minutes = DeltaTMinutes(s.year);
     } else {
-        throw std::logic_error("cross-quarter lines are not available");
+        result.jd = line.method == kMethodMeanSun ? CrossQuarterMeanSun(s.year, line.code)
+                                                  : CrossQuarterTrueSun(s.year, line.code);
+        // The true sun is shifted by Delta T of the cross-quarter day's own
+        // year (for code 0 also), so that is the Delta T the line carries.
+        result.delta_t_minutes = DeltaTMinutes(s.year);
     }
     result.date_time = DateTimeText(result.jd, s.zone_minutes, s.calendar_code, record);
     result.weekday = WeekdayName(static_cast<std::int16_t>(euro_day_of_week(record.jdn)));

@@ -1,0 +1,101 @@
+#include "outside/apparent_sun.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+
+#include "outside/vsop87_earth.h"
+
+namespace kalvest {
+namespace {
+
+constexpr double kJ2000 = 2451545.0;
+constexpr double kDaysPerMillennium = 365250.0;
+constexpr double kTwoPi = 6.283185307179586;
+// Light time for one au, in days.
+constexpr double kLightDaysPerAu = 0.0057755183;
+// General precession in longitude, IAU 2006: 5028.796195" per Julian century.
+constexpr double kPrecessionPerDay = 5028.796195 / 36525.0 * ERFA_DAS2R;
+
+// The rotation from the VSOP87 frame into the GCRS. VSOP87 is referred to
+// the dynamical ecliptic and equinox of J2000, which the IAU 2006
+// precession places in the GCRS by its Fukushima-Williams angles at J2000
+// (frame bias included).
+struct J2000Tie {
+    double matrix[3][3];
+    J2000Tie() {
+        double gamma = 0.0;
+        double phi = 0.0;
+        double psi = 0.0;
+        double epsilon = 0.0;
+        eraPfw06(kJ2000, 0.0, &gamma, &phi, &psi, &epsilon);
+        // GCRS -> ecliptic of J2000 is R3(-psi) R1(phi) R3(gamma); this is
+        // its transpose.
+        eraIr(matrix);
+        eraRz(psi, matrix);
+        eraRx(-phi, matrix);
+        eraRz(-gamma, matrix);
+    }
+};
+
+const J2000Tie& Tie() {
+    static const J2000Tie tie;
+    return tie;
+}
+
+}  // namespace
+
+EclipticOfDate EclipticOfDateAt(double jd_tt) {
+    EclipticOfDate frame{};
+    frame.jd_tt = jd_tt;
+    double gamma = 0.0;
+    double phi = 0.0;
+    double psi = 0.0;
+    double epsilon = 0.0;
+    eraPfw06(jd_tt, 0.0, &gamma, &phi, &psi, &epsilon);
+    double dpsi = 0.0;
+    double deps = 0.0;
+    eraNut00b(jd_tt, 0.0, &dpsi, &deps);
+    // GCRS -> true ecliptic of date is R3(-(psi + dpsi)) R1(phi) R3(gamma):
+    // keep the last rotation apart as a plain longitude offset.
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) frame.from_j2000[i][j] = Tie().matrix[i][j];
+    }
+    eraRz(gamma, frame.from_j2000);
+    eraRx(phi, frame.from_j2000);
+    frame.equinox_from_node = psi + dpsi;
+    return frame;
+}
+
+ApparentSun ApparentSunAt(double jd_tt, const EclipticOfDate& frame,
+                          double distance_guess) {
+    // The Sun seen now is where the Earth's heliocentric position of one
+    // light time ago points the other way: this carries the light time and
+    // the annual aberration (to the first order in v/c) at once.
+    const double emitted = jd_tt - kLightDaysPerAu * distance_guess;
+    const HeliocentricEarth earth =
+        EarthFromVsop87((emitted - kJ2000) / kDaysPerMillennium);
+    const double longitude = earth.longitude + ERFA_DPI;
+    const double latitude = -earth.latitude;
+    const double cos_latitude = std::cos(latitude);
+    const double ecliptic[3] = {cos_latitude * std::cos(longitude),
+                                cos_latitude * std::sin(longitude),
+                                std::sin(latitude)};
+    double of_date[2];
+    for (int i = 0; i < 2; ++i) {
+        of_date[i] = frame.from_j2000[i][0] * ecliptic[0] +
+                     frame.from_j2000[i][1] * ecliptic[1] +
+                     frame.from_j2000[i][2] * ecliptic[2];
+    }
+    double apparent = std::atan2(of_date[1], of_date[0]) +
+                      frame.equinox_from_node +
+                      kPrecessionPerDay * (jd_tt - frame.jd_tt);
+    apparent = std::fmod(apparent, kTwoPi);
+    if (apparent < 0.0) apparent += kTwoPi;
+    return {apparent,
+            earth.longitude_rate / kDaysPerMillennium + kPrecessionPerDay,
+            earth.radius};
+}
+
+}  // namespace kalvest
