@@ -1,0 +1,169 @@
+// frmMain: the program's start-up window. Its handlers are spread over
+// files by topic:
+//   frm_main_layout.cpp    the controls: names, captions, places, fonts, tab order
+//   frm_main_startup.cpp   Form_Load, InitializeControls, colours and fonts
+//   frm_main_settings.cpp  where the settings file joins start-up
+//   frm_main_controls.cpp  All/None, method controls, focus rules, Enter,
+//                          Clear, Copy, Quit, closing, the year check
+//   frm_main_run.cpp       the calculation run and the output box
+// Controls and fields are public: the handlers of the other windows and the
+// tests read them as the designer made them.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "main_window/event_names.h"
+#include "main_window/output_text.h"
+#include "outside/dantrow.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace kalvest {
+
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The start-up sequence; shows the window.
+    void Form_Load();
+
+    // --- Controls, in the window's control order ---
+    QLabel* lblYear = nullptr;
+    QLineEdit* txbYear = nullptr;
+    QLabel* lblCalendar = nullptr;
+    QComboBox* cboCalendar = nullptr;
+    QLabel* lblTimezone = nullptr;
+    QComboBox* cboTimezone = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QCheckBox* chkVE = nullptr;
+    QCheckBox* chkSS = nullptr;
+    QCheckBox* chkAE = nullptr;
+    QCheckBox* chkWS = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QCheckBox* chkImbolc = nullptr;
+    QCheckBox* chkBeltane = nullptr;
+    QCheckBox* chkLughnassad = nullptr;
+    QCheckBox* chkSamhain = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* chkMeanSun = nullptr;
+    QCheckBox* chkTrueSun = nullptr;
+    // One control array: every button is named cmdAllOrNoneKalvest and
+    // carries its index in the property "Index". Indexes 0 and 1 sit in
+    // Frame1, 2 and 3 in Frame2; 0 and 2 are the "All" buttons.
+    std::array<QPushButton*, 4> cmdAllOrNoneKalvest{};
+    QPushButton* cmdCalculate = nullptr;
+    QPushButton* cmdDisplayAll = nullptr;
+    QRadioButton* optNH = nullptr;
+    QRadioButton* optSH = nullptr;
+    QCheckBox* chkIncludeWeekday = nullptr;
+    QPushButton* cmdSaveSettings = nullptr;
+    QPlainTextEdit* txbOutput = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdCopyToClipboard = nullptr;
+    QPushButton* cmdOrvanthSoftware = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    QLabel* lblNotice = nullptr;
+    QLabel* lblOrvanthSystems = nullptr;
+    QLabel* lblURL = nullptr;
+    QLabel* lblOnlineUserManual = nullptr;
+
+    // --- Window fields ---
+    bool blnStartupCompleted = false;
+    std::string strProgramTextFile;
+    std::string SettingsPath;  // the settings file, set at start-up
+    std::int32_t Year = 0;     // the last year the check let through (or rejected as out of range)
+    EventNameTable EventNames;
+    std::int16_t CalendarCode = 71;
+    std::int16_t ZoneMinutes = 0;
+    EuroDate EuroDateRecord{};  // the one date record every run reuses
+    // What txbOutput holds, with the CR LF line ends the program writes.
+    OutputText Output;
+
+    // --- Handlers ---
+    void cmdAllOrNoneKalvest_Click(int Index);
+    void chkImbolc_Click();
+    void chkBeltane_Click();
+    void chkLughnassad_Click();
+    void chkSamhain_Click();
+    void txbYear_KeyUp(int KeyCode, int Shift);
+    void cboCalendar_Click();
+    void cboTimezone_Click();
+    void optNH_Click();
+    void optSH_Click();
+    void cmdCalculate_Click();
+    void cmdClear_Click();
+    void cmdCopyToClipboard_Click();
+    void cmdQuit_Click();
+
+    // --- Window routines ---
+    void InitializeControls();
+    void UpdateMethodControls();
+    // True when the year box is rejected (the user has been told and the
+    // box holds the current year again); false stores the year in Year.
+    bool YearInputInvalid();
+    void CopyOutputToClipboard();
+
+    // txbOutput's text: the CR LF text is the truth, the box shows it.
+    void SetOutputText(const std::string& text);
+    void ShowOutput();
+
+    // Start-up helpers that visit the controls in the window's control
+    // order; they change only the kinds the property belongs to.
+    static void SetControlsForeColor(frmMain* window, const QColor& colour);
+    static void SetControlsBackColor(frmMain* window, const QColor& colour);
+    static void SetControlsFontName(frmMain* window, const QString& family,
+                                    bool include_text_boxes, bool include_buttons);
+
+    // Ends the whole program; by default leaves the event loop. Tests
+    // replace it to see that the program would end.
+    std::function<void()> EndProgram;
+
+    // Every control in the window's control order.
+    const std::vector<QWidget*>& Controls() const { return controls_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateTopRow();
+    void CreateEquinoxFrame();
+    void CreateCrossQuarterFrame();
+    void CreateMiddleRow();
+    void CreateBottomRow();
+    void SetTabOrder();
+    void ConnectHandlers();
+    void CentreOnScreen();
+    // Joins of the settings file to start-up (frm_main_settings.cpp).
+    void InitSettingsPath();
+    void RestoreSavedSettings();
+
+    // Registers a control created by the layout, with its tab index (-1:
+    // takes no focus).
+    template <typename Control>
+    Control* Add(Control* control, const char* name, int left, int top, int width,
+                 int height, int tab_index);
+
+    std::vector<QWidget*> controls_;
+    std::vector<std::pair<int, QWidget*>> tab_indexes_;
+};
+
+}  // namespace kalvest

@@ -1,0 +1,171 @@
+// The input controls of frmMain and the small commands that compute
+// nothing: All/None, the method controls, the focus rules, Enter in the
+// year box, Clear, Copy to clipboard, Quit, closing, and the year check.
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "common/language.h"
+#include "common/message_box.h"
+#include "main_window/frm_main.h"
+#include "main_window/year_input.h"
+
+namespace kalvest {
+namespace {
+
+constexpr int kEnterKeyCode = 13;
+
+bool IsChecked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
+
+// The key code a key event stands for, as the handlers know them: Enter
+// (either key) is 13, other keys their toolkit code.
+int KeyCodeOf(const QKeyEvent* key) {
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return kEnterKeyCode;
+    return key->key();
+}
+
+}  // namespace
+
+void frmMain::ConnectHandlers() {
+    for (int index = 0; index < 4; ++index) {
+        connect(cmdAllOrNoneKalvest[index], &QPushButton::clicked, this,
+                [this, index] { cmdAllOrNoneKalvest_Click(index); });
+    }
+    connect(chkImbolc, &QCheckBox::stateChanged, this, [this] { chkImbolc_Click(); });
+    connect(chkBeltane, &QCheckBox::stateChanged, this, [this] { chkBeltane_Click(); });
+    connect(chkLughnassad, &QCheckBox::stateChanged, this, [this] { chkLughnassad_Click(); });
+    connect(chkSamhain, &QCheckBox::stateChanged, this, [this] { chkSamhain_Click(); });
+    // A choice from a list counts whether or not it changes the entry.
+    connect(cboCalendar, &QComboBox::activated, this, [this] { cboCalendar_Click(); });
+    connect(cboCalendar, &QComboBox::currentIndexChanged, this, [this] { cboCalendar_Click(); });
+    connect(cboTimezone, &QComboBox::activated, this, [this] { cboTimezone_Click(); });
+    connect(cboTimezone, &QComboBox::currentIndexChanged, this, [this] { cboTimezone_Click(); });
+    connect(optNH, &QRadioButton::toggled, this, [this](bool on) { if (on) optNH_Click(); });
+    connect(optSH, &QRadioButton::toggled, this, [this](bool on) { if (on) optSH_Click(); });
+    connect(cmdCalculate, &QPushButton::clicked, this, [this] { cmdCalculate_Click(); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+    connect(cmdCopyToClipboard, &QPushButton::clicked, this,
+            [this] { cmdCopyToClipboard_Click(); });
+    connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
+    txbYear->installEventFilter(this);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txbYear && event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat()) {
+            txbYear_KeyUp(KeyCodeOf(key), static_cast<int>(key->modifiers()));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::cmdAllOrNoneKalvest_Click(int Index) {
+    const Qt::CheckState value = (Index == 0 || Index == 2) ? Qt::Checked : Qt::Unchecked;
+    if (Index > 1) {
+        for (QCheckBox* box : {chkImbolc, chkBeltane, chkLughnassad, chkSamhain}) {
+            box->setCheckState(value);
+        }
+    } else {
+        for (QCheckBox* box : {chkVE, chkSS, chkAE, chkWS}) box->setCheckState(value);
+    }
+    cmdCalculate->setFocus();
+}
+
+void frmMain::chkImbolc_Click() { UpdateMethodControls(); }
+void frmMain::chkBeltane_Click() { UpdateMethodControls(); }
+void frmMain::chkLughnassad_Click() { UpdateMethodControls(); }
+void frmMain::chkSamhain_Click() { UpdateMethodControls(); }
+
+void frmMain::UpdateMethodControls() {
+    // A grey (indeterminate) box does not count as selected.
+    const bool any = IsChecked(chkImbolc) || IsChecked(chkBeltane) ||
+                     IsChecked(chkLughnassad) || IsChecked(chkSamhain);
+    Label2->setEnabled(any);
+    chkMeanSun->setEnabled(any);
+    chkTrueSun->setEnabled(any);
+}
+
+void frmMain::txbYear_KeyUp(int KeyCode, int /*Shift*/) {
+    if (KeyCode == kEnterKeyCode && cmdCalculate->isEnabled()) cmdCalculate_Click();
+}
+
+void frmMain::cboCalendar_Click() {
+    if (blnStartupCompleted) cmdCalculate->setFocus();
+}
+
+void frmMain::cboTimezone_Click() {
+    if (blnStartupCompleted) cmdCalculate->setFocus();
+}
+
+void frmMain::optNH_Click() {
+    if (blnStartupCompleted && cmdDisplayAll->isEnabled()) cmdDisplayAll->setFocus();
+}
+
+void frmMain::optSH_Click() {
+    if (blnStartupCompleted && cmdDisplayAll->isEnabled()) cmdDisplayAll->setFocus();
+}
+
+void frmMain::cmdClear_Click() {
+    SetOutputText({});
+    cmdClear->setEnabled(false);
+}
+
+void frmMain::cmdCopyToClipboard_Click() { CopyOutputToClipboard(); }
+
+void frmMain::CopyOutputToClipboard() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    // An empty output leaves the clipboard without text. A line feed
+    // becomes the platform's own line end on the clipboard.
+    if (!Output.Empty()) clipboard->setText(QString::fromStdString(Output.WithLineFeeds()));
+}
+
+void frmMain::cmdQuit_Click() { EndProgram(); }
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Closing the window through its title bar ends the whole program,
+    // hidden secondary windows or not.
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) EndProgram();
+}
+
+bool frmMain::YearInputInvalid() {
+    const YearCheck check = CheckYearText(txbYear->text().toStdString());
+    txbYear->setText(QString::fromStdString(check.trimmed));
+    MessageBoxRequest rejection;
+    rejection.icon = MessageIcon::kInformation;
+    rejection.buttons = MessageButtons::kOk;
+    switch (check.verdict) {
+        case YearVerdict::kAccepted:
+            Year = *check.value;
+            return false;
+        case YearVerdict::kMissing:
+            rejection.text = kYearMissingMessage;
+            rejection.title = kInvalidInputTitle;
+            break;
+        case YearVerdict::kNotWhole:
+            rejection.text = kYearNotWholeMessage;
+            rejection.title = kInvalidInputTitle;
+            break;
+        case YearVerdict::kOutOfRange:
+            // A number too large for Year leaves Year as it was.
+            if (check.value) Year = *check.value;
+            rejection.text = GetProgramText(kYearOutOfRangeTextNumber);
+            rejection.title = GetProgramText(kYearOutOfRangeTitleNumber);
+            break;
+    }
+    ShowMessageBox(rejection);
+    txbYear->setText(QString::number(CurrentYear()));
+    return true;
+}
+
+}  // namespace kalvest
