@@ -119,10 +119,20 @@ std::int32_t ParseLine(std::string_view line, std::int32_t line_number,
     return 0;
 }
 
-std::int32_t ParseFile(std::string_view bytes, Table& table) {
-    if (bytes.find('\0') != std::string_view::npos || !IsValidUtf8(bytes)) {
-        return kTextTableNotText;
+// Text is UTF-8 with no control characters but tab and the line ends; a
+// file with others (NUL bytes above all) is something else.
+bool IsText(std::string_view bytes) {
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\t' && c != '\n' && c != '\r') || byte == 0x7F) {
+            return false;
+        }
     }
+    return IsValidUtf8(bytes);
+}
+
+std::int32_t ParseFile(std::string_view bytes, Table& table) {
+    if (!IsText(bytes)) return kTextTableNotText;
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         bytes.remove_prefix(kByteOrderMark.size());

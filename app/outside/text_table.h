@@ -2,7 +2,8 @@
 // that loads the numbered program texts and serves them by number, with
 // the same C interface (lt loads, gt looks up).
 //
-// File format (UTF-8 text; the same description heads data/kalvest.dat):
+// File format (UTF-8 text without control characters but tab, CR and LF;
+// the same description heads data/kalvest.dat):
 //   - One entry per line:  <number> = <text>
 //     The number is decimal, 1 to 32767; blanks (spaces, tabs) may stand
 //     before the number and on both sides of "="; the text runs to the end
@@ -26,7 +27,8 @@
 //   -1     the file cannot be opened
 //   -2     no memory to store an entry
 //   -3     more lines, bytes or text than the limits above
-//   -4     the file is not UTF-8 text (a NUL byte or a malformed sequence)
+//   -4     the file is not text: a malformed UTF-8 sequence, or a control
+//          character other than tab, CR and LF (a NUL byte, for example)
 //   -5     a bad argument (no path, or an option other than 0)
 //   -6     the file is empty (0 bytes)
 //   -7     the file cannot be read (for example, it is a folder)
