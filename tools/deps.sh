@@ -12,6 +12,7 @@ packages=(
     libicu-dev
     python3
     xvfb xauth fonts-liberation
+    xdg-utils
 )
 
 missing=()
