@@ -18,7 +18,9 @@ constexpr std::int32_t kOpenerSuccess = 42;
 
 // Installs the opener OpenWebPage uses (an empty function restores the
 // platform's) and returns the one it replaces. The window program may
-// install one built on its toolkit; tests install fakes.
+// install one built on its toolkit; an opener that can only tell success
+// from failure returns kOpenerSuccess or 31 (nothing opens the address).
+// Tests install fakes.
 WebPageOpener SetWebPageOpener(WebPageOpener opener);
 
 // The platform's opener: ShellExecuteW on Windows, xdg-open elsewhere
