@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <vector>
 
 #include "cli/cli.h"
 
@@ -75,6 +76,69 @@ TEST(Cli, CsvRows) {
     EXPECT_EQ(rows, 3);
 }
 
+TEST(Cli, CrossQuarterDaysByTheMeanSun) {
+    const Result r = RunTool({"2021", "--events", "imbolc,march", "--method", "mean", "--weekday"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "Imbolc (mean sun) ............. 2021-02-03 CE 21:49 GMT, Wednesday\n"
+              "Spring (March) equinox ........ 2021-03-20 CE 09:37 GMT, Saturday\n");
+}
+
+TEST(Cli, AllEventsByBothMethodsInTheRunsOrder) {
+    // True before mean in the first half of the year, mean before true in
+    // the second; the order of --events does not matter.
+    const Result r = RunTool({"2021", "--events=december,samhain,lughnassad,beltane,imbolc"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "Imbolc (true sun) ............. 2021-02-03 CE 14:58 GMT\n"
+              "Imbolc (mean sun) ............. 2021-02-03 CE 21:49 GMT\n"
+              "Beltane (true sun) ............ 2021-05-05 CE 06:46 GMT\n"
+              "Beltane (mean sun) ............ 2021-05-05 CE 18:34 GMT\n"
+              "Lughnassad (mean sun) ......... 2021-08-06 CE 23:26 GMT\n"
+              "Lughnassad (true sun) ......... 2021-08-07 CE 06:53 GMT\n"
+              "Samhain (mean sun) ............ 2021-11-06 CE 17:39 GMT\n"
+              "Samhain (true sun) ............ 2021-11-07 CE 04:58 GMT\n"
+              "Winter (December) solstice .... 2021-12-21 CE 15:59 GMT\n");
+    const Result all = RunTool({"2021"});
+    EXPECT_EQ(all.out, RunTool({"2021", "--events", "all", "--method", "both"}).out);
+    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 12);
+    const Result true_only = RunTool({"2021", "--method=true", "--events", "samhain,june"});
+    EXPECT_EQ(true_only.out,
+              "Summer (June) solstice ........ 2021-06-21 CE 03:31 GMT\n"
+              "Samhain (true sun) ............ 2021-11-07 CE 04:58 GMT\n");
+    // The method leaves the equinoxes and solstices alone.
+    EXPECT_EQ(RunTool({"2021", "--method", "mean", "--events", "march"}).out,
+              RunTool({"2021", "--method", "true", "--events", "march"}).out);
+}
+
+std::vector<std::string> CsvFields(const std::string& row) {
+    std::vector<std::string> fields;
+    std::istringstream text(row);
+    for (std::string field; std::getline(text, field, ',');) fields.push_back(field);
+    return fields;
+}
+
+TEST(Cli, CrossQuarterCsvRowsCarryDeltaTOfTheirOwnYear) {
+    const Result r = RunTool({"1", "--csv", "--events", "imbolc,march", "--calendar", "julian"});
+    EXPECT_EQ(r.status, 0);
+    std::istringstream lines(r.out);
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(lines, line);) rows.push_back(CsvFields(line));
+    ASSERT_EQ(rows.size(), 4u);
+    const std::vector<std::string> kinds = {"cross-quarter", "cross-quarter", "equinox-solstice"};
+    const std::vector<std::string> methods = {"true", "mean", ""};
+    for (std::size_t i = 1; i < 4; ++i) {
+        ASSERT_GE(rows[i].size(), 10u);
+        EXPECT_EQ(rows[i][1], kinds[i - 1]);
+        EXPECT_EQ(rows[i][3], methods[i - 1]);
+        // Imbolc of year 1 brackets from year 0 but carries Delta T of
+        // year 1, the same as the March equinox of year 1.
+        EXPECT_EQ(rows[i][5], rows[3][5]);
+    }
+    EXPECT_EQ(rows[1][6], "1-02-05 JC");
+    EXPECT_EQ(rows[2][6], "1-02-05 JC");
+}
+
 TEST(Cli, BadArgumentsGiveStatusTwoAndNoOutput) {
     const std::vector<std::vector<std::string>> bad = {
         {},
@@ -89,6 +153,12 @@ TEST(Cli, BadArgumentsGiveStatusTwoAndNoOutput) {
         {"2021", "--frobnicate"},
         {"20.5"},
         {"99999999999999999999"},
+        {"2021", "--events", "yule"},
+        {"2021", "--events", "imbolc,,march"},
+        {"2021", "--events", ""},
+        {"2021", "--events"},
+        {"2021", "--method", "median"},
+        {"2021", "--method"},
     };
     for (const auto& args : bad) {
         const Result r = RunTool(args);
