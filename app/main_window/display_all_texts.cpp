@@ -1,6 +1,9 @@
 #include "main_window/display_all_texts.h"
 
+#include "datetime/date_time_text.h"
 #include "main_window/zone_list.h"
+#include "solar/cross_quarter.h"
+#include "solar/solar_events.h"
 
 namespace kalvest {
 namespace {
@@ -51,6 +54,44 @@ std::string CrossQuarterCellText(const EventNameTable& names, bool southern,
     return CrossQuarterName(names, southern, code) + kLineBreak +
            (top_row ? true_line + kLineBreak + mean_line
                     : mean_line + kLineBreak + true_line);
+}
+
+std::string FillAllCrossQuarterText(const EventNameTable& names,
+                                    const DisplayAllSelection& s, std::int16_t code,
+                                    EuroDate& record) {
+    // True sun first, then mean sun, whatever order the cell lists them in.
+    const double true_sun = CrossQuarterTrueSun(s.year, code);
+    const std::string true_text =
+        DateTimeText(true_sun, s.zone_minutes, s.calendar_code, record);
+    const double mean_sun = CrossQuarterMeanSun(s.year, code);
+    const std::string mean_text =
+        DateTimeText(mean_sun, s.zone_minutes, s.calendar_code, record);
+    return CrossQuarterCellText(names, s.southern, code, true_text, mean_text,
+                                s.zone_minutes);
+}
+
+std::string FillAllEquinoxSolsticeText(const EventNameTable& names,
+                                       const DisplayAllSelection& s,
+                                       std::int16_t event, EuroDate& record) {
+    const double jd = EquinoxSolsticeJD(event, s.year);
+    return EquinoxSolsticeCellText(
+        names, s.southern, event,
+        DateTimeText(jd, s.zone_minutes, s.calendar_code, record), s.zone_minutes);
+}
+
+std::array<std::string, kDisplayAllCellCount> FillAllCellTexts(
+    const EventNameTable& names, const DisplayAllSelection& selection,
+    EuroDate& record) {
+    std::array<std::string, kDisplayAllCellCount> cells;
+    for (std::int16_t code = 0; code < 4; ++code) {
+        cells[CrossQuarterCell(code)] =
+            FillAllCrossQuarterText(names, selection, code, record);
+    }
+    for (std::int16_t event = 0; event < 4; ++event) {
+        cells[EquinoxSolsticeCell(event)] =
+            FillAllEquinoxSolsticeText(names, selection, event, record);
+    }
+    return cells;
 }
 
 }  // namespace kalvest

@@ -1,0 +1,142 @@
+#include "windows/text_file_read.h"
+
+#include <new>
+#include <system_error>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
+namespace kalvest {
+namespace {
+
+TextFileRead Failure(int number, std::string description) {
+    return {std::string(), number, std::move(description)};
+}
+
+TextFileRead Numbered(int number) {
+    switch (number) {
+    case kErrOutOfMemory: return Failure(number, "Out of memory");
+    case kErrBadFileName: return Failure(number, "Bad file name or number");
+    case kErrFileNotFound: return Failure(number, "File not found");
+    case kErrEndOfFile: return Failure(number, "Input past end of file");
+    case kErrTooManyFiles: return Failure(number, "Too many files");
+    case kErrPermissionDenied: return Failure(number, "Permission denied");
+    case kErrPathFileAccess: return Failure(number, "Path/File access error");
+    case kErrPathNotFound: return Failure(number, "Path not found");
+    default: return Failure(kErrDeviceIO, "Device I/O error");
+    }
+}
+
+#if defined(_WIN32)
+
+TextFileRead FromSystemError(DWORD code) {
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND: return Numbered(kErrFileNotFound);
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH: return Numbered(kErrPathNotFound);
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return Numbered(kErrPermissionDenied);
+    case ERROR_TOO_MANY_OPEN_FILES: return Numbered(kErrTooManyFiles);
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY: return Numbered(kErrOutOfMemory);
+    case ERROR_INVALID_NAME:
+    case ERROR_FILENAME_EXCED_RANGE: return Numbered(kErrPathFileAccess);
+    default:
+        return Failure(kErrDeviceIO, std::system_category().message(static_cast<int>(code)));
+    }
+}
+
+TextFileRead ReadFile(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return FromSystemError(GetLastError());
+    TextFileRead result;
+    char buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+            result = FromSystemError(GetLastError());
+            break;
+        }
+        if (got == 0) break;
+        result.text.append(buffer, got);
+    }
+    CloseHandle(file);
+    return result;
+}
+
+#else
+
+TextFileRead FromErrno(int number, const std::string& path) {
+    switch (number) {
+    case ENOENT: {
+        // A missing file in an existing folder, or a missing folder.
+        const std::size_t cut = path.find_last_of('/');
+        const std::string folder = cut == std::string::npos ? "." : path.substr(0, cut + 1);
+        struct stat info{};
+        const bool folder_there = stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+        return Numbered(folder_there ? kErrFileNotFound : kErrPathNotFound);
+    }
+    case ENOTDIR: return Numbered(kErrPathNotFound);
+    case EISDIR:
+    case ENAMETOOLONG:
+    case ELOOP: return Numbered(kErrPathFileAccess);
+    case EACCES:
+    case EPERM: return Numbered(kErrPermissionDenied);
+    case EMFILE:
+    case ENFILE: return Numbered(kErrTooManyFiles);
+    case ENOMEM: return Numbered(kErrOutOfMemory);
+    case EIO: return Numbered(kErrDeviceIO);
+    default: return Failure(kErrDeviceIO, std::generic_category().message(number));
+    }
+}
+
+TextFileRead ReadFile(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return FromErrno(errno, path);
+    TextFileRead result;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            result = FromErrno(errno, path);  // reading a folder ends here (EISDIR)
+            break;
+        }
+        if (got == 0) break;
+        result.text.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(fd);
+    return result;
+}
+
+#endif
+
+}  // namespace
+
+TextFileRead ReadWholeTextFile(const std::string& path) {
+    if (path.empty()) return Numbered(kErrBadFileName);
+    TextFileRead result;
+    try {
+        result = ReadFile(path);
+    } catch (const std::bad_alloc&) {
+        return Numbered(kErrOutOfMemory);
+    }
+    if (result.error == 0 && result.text.empty()) return Numbered(kErrEndOfFile);
+    return result;
+}
+
+std::string FileErrorMessage(int number, const std::string& description) {
+    return "Error " + std::to_string(number) + ".  " + description;
+}
+
+}  // namespace kalvest
