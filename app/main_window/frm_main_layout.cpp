@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -50,18 +51,39 @@ void KeepSystemColours(QWidget* control) {
 
 // The year box takes at most five typed characters. A longer text set by
 // the program stays whole (a length limit on the widget would cut it), and
-// may still be shortened by typing.
+// typing may still shorten it but never lengthen it.
 class YearLengthValidator : public QValidator {
 public:
-    explicit YearLengthValidator(QLineEdit* box) : QValidator(box), box_(box) {}
+    explicit YearLengthValidator(QLineEdit* box) : QValidator(box) {
+        // Runs after every change, typed or set, once it has been accepted.
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& text) {
+            allowed_length_ = std::max<qsizetype>(kYearMaxLength, text.size());
+        });
+    }
     State validate(QString& input, int&) const override {
-        const bool fits = input.size() <= kYearMaxLength ||
-                          input.size() <= box_->text().size();
-        return fits ? Acceptable : Invalid;
+        return input.size() <= allowed_length_ ? Acceptable : Invalid;
     }
 
 private:
-    QLineEdit* box_;
+    qsizetype allowed_length_ = kYearMaxLength;
+};
+
+// The toolkit's list boxes leave wide margins round the entry text; the
+// longest calendar entry would lose its last character at the designed
+// width. This style gives the text the margins back.
+class ListBoxStyle : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                         SubControl part, const QWidget* widget) const override {
+        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control == CC_ComboBox && part == SC_ComboBoxEditField) {
+            rect.adjust(-kMarginGiven, 0, kMarginGiven, 0);
+        }
+        return rect;
+    }
+
+private:
+    static constexpr int kMarginGiven = 3;
 };
 
 }  // namespace
@@ -119,6 +141,11 @@ void frmMain::CreateTopRow() {
 
     cboTimezone = Add(new QComboBox(this), "cboTimezone", 6600, 120, 1455, 360, 33);
     cboTimezone->setFont(DesignFont(kCaptionPoints));
+
+    auto* list_style = new ListBoxStyle;
+    list_style->setParent(this);
+    cboCalendar->setStyle(list_style);
+    cboTimezone->setStyle(list_style);
 }
 
 void frmMain::CreateEquinoxFrame() {
@@ -202,6 +229,7 @@ void frmMain::CreateMiddleRow() {
     fixed.setFixedPitch(true);
     txbOutput->setFont(fixed);
     txbOutput->setReadOnly(true);
+    txbOutput->setTabChangesFocus(true);
     txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbOutput->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Read-only text can still be selected and copied, and takes the focus.

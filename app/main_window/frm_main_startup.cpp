@@ -1,5 +1,6 @@
 // Start-up of frmMain: Form_Load, InitializeControls and the routines that
 // give the controls their colours and font family.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -48,13 +49,19 @@ void SetFontFamily(QWidget* control, const QString& family) {
 }
 
 // Text colour of a control, with a dimmer shade for the disabled state so
-// that a disabled caption still reads as one on the dark background.
+// that a disabled caption still reads as one on the dark background. A
+// frame draws its caption in the text role, which its boxes would inherit
+// for their check marks; they keep the system's colour there.
 void SetForeColor(QWidget* control, const QColor& colour) {
     QPalette palette = control->palette();
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
-        palette.setColor(QPalette::Active, role, colour);
-        palette.setColor(QPalette::Inactive, role, colour);
-        palette.setColor(QPalette::Disabled, role, colour.darker(170));
+    const bool frame = qobject_cast<QGroupBox*>(control) != nullptr;
+    const QPalette system = QApplication::palette(control);
+    for (QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor shade = group == QPalette::Disabled ? colour.darker(170) : colour;
+        palette.setColor(group, QPalette::WindowText, shade);
+        palette.setColor(group, QPalette::Text,
+                         frame ? shade : system.color(group, QPalette::Text));
     }
     control->setPalette(palette);
 }
@@ -62,6 +69,9 @@ void SetForeColor(QWidget* control, const QColor& colour) {
 void SetBackColor(QWidget* control, const QColor& colour) {
     QPalette palette = control->palette();
     palette.setColor(QPalette::Window, colour);
+    // Check boxes and option buttons fill their background from the
+    // button role.
+    palette.setColor(control->backgroundRole(), colour);
     control->setPalette(palette);
     control->setAutoFillBackground(true);
 }
