@@ -15,15 +15,18 @@ constexpr double kDaysPerMillennium = 365250.0;
 constexpr double kTwoPi = 6.283185307179586;
 // Light time for one au, in days.
 constexpr double kLightDaysPerAu = 0.0057755183;
-// VSOP87 counts longitudes from the dynamical equinox of J2000 of the
-// older JPL ephemeris it was fitted to (DE200), which lies about 0.07"
-// east of the J2000 equinox of the IAU 2006 precession in the ICRS-based
-// ephemerides of today; without this the instants near 2000 come out 1.8 s
-// early. Measured as the mean difference from ERFA's eraEpv00 (DE405) and
-// from the Swiss Ephemeris (DE404) over 1900-2100, both -1.78 s (the
-// published difference between the rotating and the inertial equinox,
-// 0.094", is of the same size).
+// VSOP87 was fitted to an older JPL ephemeris (DE200). Its longitudes
+// count from that ephemeris' J2000 equinox, which lies about 0.07" east of
+// the J2000 equinox of the IAU 2006 precession, and they drift from those
+// of today's ICRS-based ephemerides by about 0.02" a century. Without this
+// correction the instants come out 1.8 s early near 2000, and the error
+// grows by half a second a century into the past. Both numbers are the
+// least-squares line through the differences from ERFA's eraEpv00 (fitted
+// to DE405) over 1900-2100; the analytical ephemeris of the Swiss
+// Ephemeris (fitted to DE404) shows the same offset and drift there, and
+// the drift continues in it back to year 1 (0.4" then).
 constexpr double kVsop87EquinoxOffset = -0.0729 * ERFA_DAS2R;
+constexpr double kVsop87DriftPerCentury = 0.0204 * ERFA_DAS2R;
 // General precession in longitude, IAU 2006: 5028.796195" per Julian century.
 constexpr double kPrecessionPerDay = 5028.796195 / 36525.0 * ERFA_DAS2R;
 
@@ -99,6 +102,7 @@ ApparentSun ApparentSunAt(double jd_tt, const EclipticOfDate& frame,
     }
     double apparent = std::atan2(of_date[1], of_date[0]) +
                       frame.equinox_from_node + kVsop87EquinoxOffset +
+                      kVsop87DriftPerCentury * (jd_tt - kJ2000) / 36525.0 +
                       kPrecessionPerDay * (jd_tt - frame.jd_tt);
     apparent = std::fmod(apparent, kTwoPi);
     if (apparent < 0.0) apparent += kTwoPi;
