@@ -131,8 +131,9 @@ public:
     static void SetControlsFontName(frmMain* window, const QString& family,
                                     bool include_text_boxes, bool include_buttons);
 
-    // Ends the whole program; by default leaves the event loop. Tests
-    // replace it to see that the program would end.
+    // Ends the whole program at once: by default leaves the event loop
+    // without closing the other windows. Tests replace it to see that the
+    // program would end.
     std::function<void()> EndProgram;
 
     // Every control in the window's control order.

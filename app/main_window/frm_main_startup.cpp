@@ -82,7 +82,9 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    EndProgram = [] { QCoreApplication::quit(); };
+    // Leaves the event loop at once; unlike quit(), exit() does not first
+    // ask the other windows to close.
+    EndProgram = [] { QCoreApplication::exit(0); };
     CreateControls();
     ConnectHandlers();
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QTimer>
 
 #include "common/language.h"
 #include "frm_main_fixture.h"
@@ -223,6 +224,26 @@ TEST_F(FrmMainTest, QuitAndTheCloseBoxEndTheProgram) {
     window->close();
     EXPECT_EQ(program_ends, 2);
     EXPECT_TRUE(boxes.empty());
+}
+
+// With the program's own ending, the close box leaves the event loop even
+// while another window of the program is still shown.
+TEST(FrmMainEnding, CloseBoxEndsTheEventLoopWhateverElseIsShown) {
+    const MessageBoxHandler previous = SetMessageBoxHandler([](const MessageBoxRequest&) {});
+    {
+        frmMain window;
+        window.Form_Load();
+        QWidget other;
+        other.show();
+        QTimer::singleShot(0, &window, [&window] { window.close(); });
+        QTimer guard;  // ends a loop that the close box failed to end
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        guard.start(5000);
+        EXPECT_EQ(QApplication::exec(), 0);
+        EXPECT_TRUE(other.isVisible());
+    }
+    SetMessageBoxHandler(previous);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The calculation run in frmMain: its checks and messages, the lines it
 // writes, the button states after it, and a failure inside it.
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 
 #include "frm_main_fixture.h"
 #include "outside/varquel_binding.h"
@@ -73,6 +75,8 @@ TEST_F(FrmMainTest, TheTwoLinesOfTheFirstRunAndTheHyphenLineOfTheSecond) {
     EXPECT_TRUE(w.cmdCopyToClipboard->isVisible() && w.cmdCopyToClipboard->isEnabled());
     // The caret stands at the end.
     EXPECT_TRUE(w.txbOutput->textCursor().atEnd());
+    Click(w.cmdCopyToClipboard);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Shown());
 
     w.cboTimezone->setCurrentIndex(w.cboTimezone->findText("GMT+05:30"));
     Tick({w.chkVE, w.chkIncludeWeekday});
