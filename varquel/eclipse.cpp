@@ -28,36 +28,64 @@ struct EclipseParameters {
 
 // Greatest eclipse, gamma and u from the 14-term series, with F1 (F
 // corrected for the node) in place of F.
-EclipseParameters SeriesOfEclipse(const Lunation& at) {
+EclipseParameters SeriesOfEclipse(const Lunation& at, const SharedRows& shared) {
     const double r = at.degrees_per_radian;
-    const double f1 = fmod(at.latitude - 0.02665 * sin(at.node_rad), 360.0);
+    const double f1 = Mod360(at.latitude - 0.02665 * at.node_sin);
     double p = 0.0;
     double q = 5.2207;
     double u = 0.0059;
     double jde_max = at.mean_jde;
+    // Angles first, then their sines and cosines (independent of each
+    // other, so they can overlap), then the sums in table order. Rows
+    // without F1 take the values the periodic terms found for the same
+    // angle. Only the rows that carry P, Q or u need a cosine; a zero
+    // coefficient would add nothing, so the others are left out of those
+    // sums.
+    double sines[kEclipseTermCount];
+    double cosines[kParameterRowCount];
+    bool known[kEclipseTermCount];
+    for (int i = 0; i < kEclipseTermCount; ++i) {
+        const PeriodicTerm& multiples = kPeriodicTerms[i];
+        known[i] = shared.filled && multiples.latitude == 0;
+        if (known[i]) {
+            sines[i] = shared.sines[i];
+            if (i < kParameterRowCount) cosines[i] = shared.cosines[i];
+            continue;
+        }
+        sines[i] = Mod360(multiples.latitude * f1 + multiples.moon_anomaly * at.moon_anomaly +
+                          multiples.sun_anomaly * at.sun_anomaly) /
+                   r;
+    }
+    for (int i = 0; i < kEclipseTermCount; ++i) {
+        if (known[i]) continue;
+        if (i < kParameterRowCount) {
+            SinCos(sines[i], &sines[i], &cosines[i]);
+        } else {
+            sines[i] = sin(sines[i]);
+        }
+    }
     for (int i = 0; i < kEclipseTermCount; ++i) {
         const PeriodicTerm& multiples = kPeriodicTerms[i];
         const EclipseTerm& term = kEclipseTerms[i];
-        const double theta =
-            fmod(multiples.latitude * f1 + multiples.moon_anomaly * at.moon_anomaly +
-                     multiples.sun_anomaly * at.sun_anomaly,
-                 360.0) /
-            r;
         const double w = EccentricityWeight(at.e, multiples.sun_anomaly);
-        const double s = sin(theta);
-        const double c = cos(theta);
-        p += term.p * w * s * 0.0001;
-        q += term.q * w * c * 0.0001;
-        u += term.u * w * c * 0.0001;
+        const double s = sines[i];
+        if (i < kParameterRowCount) {
+            const double c = cosines[i];
+            p += term.p * w * s * 0.0001;
+            q += term.q * w * c * 0.0001;
+            u += term.u * w * c * 0.0001;
+        }
         if (at.phase == kNewMoon) jde_max += term.new_moon * w * s * 0.0001;
         if (at.phase == kFullMoon) jde_max += term.full_moon * w * s * 0.0001;
     }
-    const double a1 = fmod(0.107408 * at.k + 299.77 - 0.009173 * at.t * at.t, 360.0) / r;
-    jde_max += (3.0 * sin(a1) - 2.0 * sin(at.node_rad)) * 0.0001;
+    const double a1 = Mod360(0.107408 * at.k + 299.77 - 0.009173 * at.t * at.t) / r;
+    jde_max += (3.0 * sin(a1) - 2.0 * at.node_sin) * 0.0001;
 
     const double f1_rad = f1 / r;
-    const double w1 = fabs(cos(f1_rad));
-    const double gamma = (p * cos(f1_rad) + q * sin(f1_rad)) * (1.0 - 0.0048 * w1);
+    double sin_f1, cos_f1;
+    SinCos(f1_rad, &sin_f1, &cos_f1);
+    const double w1 = fabs(cos_f1);
+    const double gamma = (p * cos_f1 + q * sin_f1) * (1.0 - 0.0048 * w1);
     return {jde_max, gamma, u};
 }
 
@@ -123,9 +151,10 @@ int32_t SarosSeries(int32_t lunation, int32_t phase) {
     return static_cast<int32_t>(h + 1);
 }
 
-void DescribeEclipse(const Lunation& at, double jde, phase_record* record) {
+void DescribeEclipse(const Lunation& at, const SharedRows& shared, double jde,
+                     phase_record* record) {
     record->saros = SarosSeries(at.lunation, at.phase);
-    const EclipseParameters e = SeriesOfEclipse(at);
+    const EclipseParameters e = SeriesOfEclipse(at, shared);
     if (at.phase == kFullMoon) {
         DescribeLunar(at, e, record);
     } else {

@@ -25,7 +25,7 @@ Lunation MeanLunation(int32_t lunation, int32_t phase) {
     Lunation at{};
     at.lunation = lunation;
     at.phase = phase;
-    at.degrees_per_radian = 45.0 / atan(1.0);
+    at.degrees_per_radian = kDegreesPerRadian;
     const double k = lunation + 0.25 * phase;
     at.k = k;
     const double jde0 = 2451550.09765 + 29.530588853 * k;
@@ -43,7 +43,8 @@ Lunation MeanLunation(int32_t lunation, int32_t phase) {
     at.latitude = 160.7108 + 390.67050274 * k - 0.0016341 * t2 -
                   0.00000227 * t3 + 0.000000011 * t4;
     at.node = 124.7746 - 1.5637558 * k + 0.0020691 * t2 + 0.00000215 * t3;
-    at.node_rad = fmod(at.node, 360.0) / at.degrees_per_radian;
+    at.node_rad = Mod360(at.node) / at.degrees_per_radian;
+    at.node_sin = sin(at.node_rad);
     return at;
 }
 
@@ -58,18 +59,35 @@ int PeriodicCoefficient(const PeriodicTerm& term, int32_t phase) {
     }
 }
 
-// Each term is added to the instant in turn, in table order.
-void AddPeriodicTerms(const Lunation& at, double& jde) {
+// Each term is added to the instant in turn, in table order. The angles
+// and their sines are found first, so that the sine evaluations, which do
+// not depend on each other, can overlap in the processor. When an eclipse
+// record follows, the sines and cosines of the rows the eclipse series
+// shares are kept for it in `shared`.
+void AddPeriodicTerms(const Lunation& at, double& jde, SharedRows* shared) {
     const bool known = at.phase >= kNewMoon && at.phase <= kLastQuarter;
     if (!known) return;
-    for (const PeriodicTerm& term : kPeriodicTerms) {
-        const double theta =
-            fmod(term.latitude * at.latitude + term.moon_anomaly * at.moon_anomaly +
-                     term.sun_anomaly * at.sun_anomaly,
-                 360.0) /
-            at.degrees_per_radian;
+    double sines[kPeriodicTermCount];
+    for (int i = 0; i < kPeriodicTermCount; ++i) {
+        const PeriodicTerm& term = kPeriodicTerms[i];
+        sines[i] = Mod360(term.latitude * at.latitude + term.moon_anomaly * at.moon_anomaly +
+                          term.sun_anomaly * at.sun_anomaly) /
+                   at.degrees_per_radian;
+    }
+    if (shared) {
+        for (int i = 0; i < kParameterRowCount; ++i) {
+            SinCos(sines[i], &sines[i], &shared->cosines[i]);
+        }
+        for (int i = kParameterRowCount; i < kPeriodicTermCount; ++i) sines[i] = sin(sines[i]);
+        for (int i = 0; i < kEclipseTermCount; ++i) shared->sines[i] = sines[i];
+        shared->filled = true;
+    } else {
+        for (double& x : sines) x = sin(x);
+    }
+    for (int i = 0; i < kPeriodicTermCount; ++i) {
+        const PeriodicTerm& term = kPeriodicTerms[i];
         const double w = EccentricityWeight(at.e, term.sun_anomaly);
-        jde += PeriodicCoefficient(term, at.phase) * w * sin(theta) * 0.00001;
+        jde += PeriodicCoefficient(term, at.phase) * w * sines[i] * 0.00001;
     }
 }
 
@@ -85,13 +103,16 @@ double QuarterCorrection(const Lunation& at) {
 }
 
 void AddPlanetaryTerms(const Lunation& at, double& jde) {
+    double sines[kPlanetaryTermCount];
     for (int i = 0; i < kPlanetaryTermCount; ++i) {
         const PlanetaryTerm& term = kPlanetaryTerms[i];
         double intercept = term.intercept;
         if (i == 0) intercept -= 0.009173 * at.t * at.t;
-        const double argument =
-            fmod(term.slope * at.k + intercept, 360.0) / at.degrees_per_radian;
-        jde += term.coefficient * 0.000001 * sin(argument);
+        sines[i] = Mod360(term.slope * at.k + intercept) / at.degrees_per_radian;
+    }
+    for (double& x : sines) x = sin(x);
+    for (int i = 0; i < kPlanetaryTermCount; ++i) {
+        jde += kPlanetaryTerms[i].coefficient * 0.000001 * sines[i];
     }
 }
 
@@ -107,14 +128,16 @@ extern "C" double VARQUEL_CALL varquel(int32_t lunation, int32_t phase,
         record->phase = phase;
     }
     const Lunation at = MeanLunation(lunation, phase);
+    const bool eclipse = record && !IsQuarter(phase);
+    SharedRows shared{};
     double jde = at.mean_jde;
-    AddPeriodicTerms(at, jde);
+    AddPeriodicTerms(at, jde, eclipse ? &shared : nullptr);
     const double w = QuarterCorrection(at);
     // +W for the first quarter, -W for the last; computed in double so that
     // no phase value can overflow.
-    jde = jde - 0.00017 * sin(at.node_rad) + (2.0 - phase) * w;
+    jde = jde - 0.00017 * at.node_sin + (2.0 - phase) * w;
     AddPlanetaryTerms(at, jde);
-    if (IsQuarter(phase) || !record) return jde;
-    DescribeEclipse(at, jde, record);
+    if (!eclipse) return jde;
+    DescribeEclipse(at, shared, jde, record);
     return jde;
 }

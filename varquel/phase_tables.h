@@ -99,4 +99,16 @@ constexpr EclipseTerm kEclipseTerms[kEclipseTermCount] = {
 
 static_assert(kEclipseTermCount <= kPeriodicTermCount);
 
+// Rows from this one on carry only greatest-eclipse time terms.
+constexpr int kParameterRowCount = 7;
+
+constexpr bool OnlyTimeTermsFrom(int first) {
+    for (int i = first; i < kEclipseTermCount; ++i) {
+        const EclipseTerm& t = kEclipseTerms[i];
+        if (t.p != 0 || t.q != 0 || t.u != 0) return false;
+    }
+    return true;
+}
+static_assert(OnlyTimeTermsFrom(kParameterRowCount));
+
 }  // namespace kalvest::moon
