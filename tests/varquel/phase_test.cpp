@@ -199,7 +199,9 @@ TEST(LunarPhase, EveryEclipseClassOccurs) {
     }
     // All but the rarest, the non-central hybrid (code 7).
     for (int code = 0; code <= 10; ++code) {
-        if (code != VARQUEL_SOLAR_NONCENTRAL_HYBRID) EXPECT_GT(seen[code], 0) << code;
+        if (code != VARQUEL_SOLAR_NONCENTRAL_HYBRID) {
+            EXPECT_GT(seen[code], 0) << code;
+        }
     }
 }
 
