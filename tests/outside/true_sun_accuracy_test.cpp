@@ -83,7 +83,7 @@ TEST(TrueSunAccuracy, TheTwoReferencesAgreeWhereBothHold) {
     for (const ReferenceInstant& a : erfa) {
         for (const ReferenceInstant& b : swiss) {
             if (a.year != b.year || a.code != b.code) continue;
-            EXPECT_NEAR(a.jd_tt, b.jd_tt, 3.0 / 86400.0) << a.year << " " << a.code;
+            EXPECT_NEAR(a.jd_tt, b.jd_tt, 2.0 / 86400.0) << a.year << " " << a.code;
             ++compared;
         }
     }
