@@ -129,7 +129,8 @@ extern "C" double VARQUEL_CALL varquel(int32_t lunation, int32_t phase,
     }
     const Lunation at = MeanLunation(lunation, phase);
     const bool eclipse = record && !IsQuarter(phase);
-    SharedRows shared{};
+    SharedRows shared;  // filled by the periodic terms when asked to
+    shared.filled = false;
     double jde = at.mean_jde;
     AddPeriodicTerms(at, jde, eclipse ? &shared : nullptr);
     const double w = QuarterCorrection(at);
