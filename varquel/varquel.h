@@ -44,8 +44,11 @@ extern "C" {
  * caller owns it; four 32-bit integers, then nine doubles, with natural
  * alignment (88 bytes, no padding).
  *
- * For a new or full moon every field is filled; for a quarter only
- * lunation and phase are, and all else is 0 (the instant is the result).
+ * varquel() clears the whole record first. For a new or full moon (and a
+ * phase number outside 0..3) it fills saros, eclipse, jde, jde_max, gamma
+ * and u whether or not an eclipse occurs, and at full moon the lunar
+ * magnitudes and semidurations as well; for a quarter only lunation and
+ * phase are set and all else stays 0 (the instant is the result).
  */
 typedef struct phase_record {
     int32_t lunation;      /* copy of the argument */
