@@ -78,9 +78,10 @@ extern "C" double crossquarterday_true_sun3(double first, double second,
     // The crossing nearest to the middle of the brackets, by the rough
     // theory: its first step may reach half a year either way.
     double jd = first + (second - first) / 2.0;
-    RoughSun rough = RoughSunAt(jd);
+    double distance = 1.0;
     for (int i = 0; i < kRoughSteps; ++i) {
-        rough = RoughSunAt(jd);
+        const RoughSun rough = RoughSunAt(jd);
+        distance = rough.distance;
         const double step = Wrapped(target - rough.longitude) / rough.rate;
         jd += step;
         if (std::fabs(step) < kRoughTolerance) break;
@@ -89,7 +90,6 @@ extern "C" double crossquarterday_true_sun3(double first, double second,
     // Newton on the full theory, with the distance of the previous step for
     // the light time.
     EclipticOfDate frame = EclipticOfDateAt(jd);
-    double distance = rough.distance;
     for (int i = 0; i < kFullSteps; ++i) {
         if (std::fabs(jd - frame.jd_tt) > kFrameReuse) frame = EclipticOfDateAt(jd);
         const ApparentSun sun = ApparentSunAt(jd, frame, distance);

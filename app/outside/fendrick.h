@@ -18,8 +18,10 @@ extern "C" {
 // the crossing nearest to their midpoint, so brackets a few minutes or even
 // days off still give the right instant. A code outside 0..3, or a bracket
 // that is not a finite number, gives a quiet NaN. Meant for instants in the
-// years -3000..6000; the result agrees with modern ephemerides within about
-// a second of time near the present and within about 25 s over 1..3000.
+// years -3000..6000; over 1900..2100 the result keeps within half a second
+// of time of ERFA's IAU ephemeris, and over years 1..3000 within about 15 s
+// of the Swiss Ephemeris (far from the present mostly the difference
+// between the precession models).
 double crossquarterday_true_sun3(double first, double second, std::int32_t code);
 
 }  // extern "C"
