@@ -88,7 +88,13 @@ ApparentSun ApparentSunAt(double jd_tt, const EclipticOfDate& frame,
     const double emitted = jd_tt - kLightDaysPerAu * distance_guess;
     const HeliocentricEarth earth =
         EarthFromVsop87((emitted - kJ2000) / kDaysPerMillennium);
-    const double longitude = earth.longitude + ERFA_DPI;
+    // The guess's light time is off by kLightDaysPerAu * (guess - radius),
+    // half a second of time for 0.001 au; move the Earth along its orbit
+    // by that much.
+    const double longitude =
+        earth.longitude + ERFA_DPI +
+        earth.longitude_rate / kDaysPerMillennium * kLightDaysPerAu *
+            (distance_guess - earth.radius);
     const double latitude = -earth.latitude;
     const double cos_latitude = std::cos(latitude);
     const double ecliptic[3] = {cos_latitude * std::cos(longitude),

@@ -29,8 +29,9 @@ struct ApparentSun {
 };
 
 // The Sun at `jd_tt` in the orientation `frame` (which should be within a
-// day or so of jd_tt). `distance_guess` (au) sets the light time; an error
-// of 0.001 au in it moves the longitude by less than 0.00002".
+// day or so of jd_tt). `distance_guess` (au) sets where the Earth is taken;
+// the light time itself follows from the distance found there, so an error
+// of 0.001 au in the guess moves the longitude by less than 0.000001".
 ApparentSun ApparentSunAt(double jd_tt, const EclipticOfDate& frame,
                           double distance_guess);
 

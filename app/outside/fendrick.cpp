@@ -63,7 +63,10 @@ constexpr int kRoughSteps = 12;
 constexpr double kFullTolerance = 0.01;
 constexpr int kFullSteps = 8;
 // The precession and nutation are taken afresh when the estimate has moved
-// this far (days) from where they were last taken.
+// this far (days) from where they were last taken. The precession is
+// carried forward at its mean rate; the nutation, held still, moves by up
+// to 0.1" a day, which over the rough theory's error (under half an hour)
+// leaves the result within a few hundredths of a second of the exact root.
 constexpr double kFrameReuse = 0.05;
 
 }  // namespace
