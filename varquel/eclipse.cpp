@@ -67,7 +67,7 @@ EclipseParameters SeriesOfEclipse(const Lunation& at, const SharedRows& shared) 
     for (int i = 0; i < kEclipseTermCount; ++i) {
         const PeriodicTerm& multiples = kPeriodicTerms[i];
         const EclipseTerm& term = kEclipseTerms[i];
-        const double w = EccentricityWeight(at.e, multiples.sun_anomaly);
+        const double w = EccentricityWeight(at, multiples.sun_anomaly);
         const double s = sines[i];
         if (i < kParameterRowCount) {
             const double c = cosines[i];

@@ -16,6 +16,7 @@ struct Lunation {
     double k;            // lunation + phase / 4
     double t;            // Julian centuries from J2000.0 of the mean instant
     double e;            // eccentricity factor of the Earth's orbit
+    double e_power[4];   // 1, E, E^2, E^3
     double mean_jde;     // mean instant, before any periodic term
     double sun_anomaly;  // M, degrees, not reduced
     double moon_anomaly; // M', degrees, not reduced
@@ -62,14 +63,9 @@ inline void SinCos(double x, double* s, double* c) {
 #endif
 }
 
-// E^|m|: the weight of a term whose argument holds m times M.
-inline double EccentricityWeight(double e, int sun_multiple) {
-    switch (sun_multiple < 0 ? -sun_multiple : sun_multiple) {
-        case 0: return 1.0;
-        case 1: return e;
-        case 2: return e * e;
-        default: return e * e * e;
-    }
+// E^|m|: the weight of a term whose argument holds m times M (|m| <= 3).
+inline double EccentricityWeight(const Lunation& at, int sun_multiple) {
+    return at.e_power[sun_multiple < 0 ? -sun_multiple : sun_multiple];
 }
 
 // Sines of the first rows of the periodic terms and cosines of those that

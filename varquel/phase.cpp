@@ -36,6 +36,10 @@ Lunation MeanLunation(int32_t lunation, int32_t phase) {
     const double t4 = t3 * t;
     at.t = t;
     at.e = 1.0 + (-2516.0 - 7.4 * t) * t * 0.000001;
+    at.e_power[0] = 1.0;
+    at.e_power[1] = at.e;
+    at.e_power[2] = at.e * at.e;
+    at.e_power[3] = at.e * at.e * at.e;
     at.mean_jde = jde0 + 0.0001337 * t2 - 0.00000015 * t3 + 0.00000000073 * t4;
     at.sun_anomaly = 2.5534 + 29.10535669 * k - 0.0000218 * t2 - 0.00000011 * t3;
     at.moon_anomaly = 201.5643 + 385.81693528 * k + 0.0107438 * t2 +
@@ -48,14 +52,15 @@ Lunation MeanLunation(int32_t lunation, int32_t phase) {
     return at;
 }
 
-// Coefficient of a periodic term for the phase; none for an unknown phase.
-int PeriodicCoefficient(const PeriodicTerm& term, int32_t phase) {
+// Column of the periodic terms for the phase; null for an unknown phase,
+// which takes no periodic term.
+double PeriodicTerm::*PeriodicColumn(int32_t phase) {
     switch (phase) {
-        case kNewMoon: return term.new_moon;
-        case kFullMoon: return term.full_moon;
+        case kNewMoon: return &PeriodicTerm::new_moon;
+        case kFullMoon: return &PeriodicTerm::full_moon;
         case kFirstQuarter:
-        case kLastQuarter: return term.quarter;
-        default: return 0;
+        case kLastQuarter: return &PeriodicTerm::quarter;
+        default: return nullptr;
     }
 }
 
@@ -65,8 +70,8 @@ int PeriodicCoefficient(const PeriodicTerm& term, int32_t phase) {
 // record follows, the sines and cosines of the rows the eclipse series
 // shares are kept for it in `shared`.
 void AddPeriodicTerms(const Lunation& at, double& jde, SharedRows* shared) {
-    const bool known = at.phase >= kNewMoon && at.phase <= kLastQuarter;
-    if (!known) return;
+    double PeriodicTerm::*const column = PeriodicColumn(at.phase);
+    if (!column) return;
     double sines[kPeriodicTermCount];
     for (int i = 0; i < kPeriodicTermCount; ++i) {
         const PeriodicTerm& term = kPeriodicTerms[i];
@@ -86,8 +91,8 @@ void AddPeriodicTerms(const Lunation& at, double& jde, SharedRows* shared) {
     }
     for (int i = 0; i < kPeriodicTermCount; ++i) {
         const PeriodicTerm& term = kPeriodicTerms[i];
-        const double w = EccentricityWeight(at.e, term.sun_anomaly);
-        jde += PeriodicCoefficient(term, at.phase) * w * sines[i] * 0.00001;
+        const double w = EccentricityWeight(at, term.sun_anomaly);
+        jde += term.*column * w * sines[i] * 0.00001;
     }
 }
 

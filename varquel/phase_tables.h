@@ -7,13 +7,14 @@ namespace kalvest::moon {
 // Multiples of M' (Moon's mean anomaly), M (Sun's mean anomaly) and F
 // (Moon's argument of latitude) forming one argument, with the coefficient
 // in units of 0.00001 day for new moon, full moon and the quarters.
+// Whole numbers held as doubles, so that no conversion is needed at use.
 struct PeriodicTerm {
-    int moon_anomaly;
-    int sun_anomaly;
-    int latitude;
-    int new_moon;
-    int full_moon;
-    int quarter;
+    double moon_anomaly;
+    int sun_anomaly;  // also the power of E that weights the term
+    double latitude;
+    double new_moon;
+    double full_moon;
+    double quarter;
 };
 
 constexpr int kPeriodicTermCount = 25;
@@ -50,7 +51,7 @@ constexpr PeriodicTerm kPeriodicTerms[kPeriodicTermCount] = {
 // degrees = intercept + slope * k. The first intercept also carries
 // -0.009173 T^2, added at the call.
 struct PlanetaryTerm {
-    int coefficient;
+    double coefficient;
     double intercept;
     double slope;
 };
@@ -71,11 +72,11 @@ constexpr PlanetaryTerm kPlanetaryTerms[kPlanetaryTermCount] = {
 // of F), in units of 0.0001: P and the greatest-eclipse time take the sine
 // of the argument, Q and u the cosine.
 struct EclipseTerm {
-    int p;
-    int q;
-    int u;
-    int new_moon;
-    int full_moon;
+    double p;
+    double q;
+    double u;
+    double new_moon;
+    double full_moon;
 };
 
 constexpr int kEclipseTermCount = 14;
