@@ -111,7 +111,9 @@ TEST_F(FrmMainTest, ControlsAsDesigned) {
         auto* control = w.findChild<QWidget*>(QString::fromLatin1(d.name));
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->geometry(), Pixels(d.left, d.top, d.width, d.height));
-        if (d.caption) EXPECT_EQ(CaptionOf(control), QString::fromUtf8(d.caption));
+        if (d.caption) {
+            EXPECT_EQ(CaptionOf(control), QString::fromUtf8(d.caption));
+        }
         EXPECT_TRUE(control->isEnabled());
     }
     EXPECT_EQ(w.chkVE->parentWidget(), w.Frame1);
