@@ -6,6 +6,9 @@
 //   frm_main_controls.cpp  All/None, method controls, focus rules, Enter,
 //                          Clear, Copy, Quit, closing, the year check
 //   frm_main_run.cpp       the calculation run and the output box
+// Further commands (save settings, help, display all, the two links) get
+// files of their own; their signals are connected in the constructor,
+// after ConnectHandlers.
 // Controls and fields are public: the handlers of the other windows and the
 // tests read them as the designer made them.
 #pragma once
