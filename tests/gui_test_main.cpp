@@ -6,7 +6,10 @@
 #include <QApplication>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <system_error>
 
 #if defined(__SANITIZE_ADDRESS__)
 // fontconfig and the GLib and D-Bus code that Qt's platform layer may pull
@@ -27,6 +30,16 @@ int main(int argc, char** argv) {
     if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
     // Without a display the tests still run.
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The windows keep the user's settings under the data home; the tests
+    // get one of their own, so that they never read or write the settings
+    // of whoever runs them.
+    std::string data_home =
+        (std::filesystem::temp_directory_path() / "kalvest-gui-test-XXXXXX").string();
+    const bool own_data_home = mkdtemp(data_home.data()) != nullptr;
+    if (own_data_home) setenv("XDG_DATA_HOME", data_home.c_str(), 1);
     const auto application = std::make_unique<QApplication>(argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    std::error_code ignored;
+    if (own_data_home) std::filesystem::remove_all(data_home, ignored);
+    return result;
 }

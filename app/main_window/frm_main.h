@@ -6,23 +6,29 @@
 //   frm_main_controls.cpp  All/None, method controls, focus rules, Enter,
 //                          Clear, Copy, Quit, closing, the year check
 //   frm_main_run.cpp       the calculation run and the output box
-// Further commands (save settings, help, display all, the two links) get
-// files of their own; their signals are connected in the constructor,
-// after ConnectHandlers.
+//   frm_main_settings.cpp  the settings file: its path, the restore at
+//                          start-up, Save settings with its pop-up
+//   frm_main_help.cpp      Help in the text viewer, the two link labels
+//   frm_main_display_all.cpp  Display all in the grid window
+// The commands of the last three files are connected in the constructor,
+// after ConnectHandlers, by ConnectSecondaryCommands.
 // Controls and fields are public: the handlers of the other windows and the
 // tests read them as the designer made them.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "main_window/event_names.h"
 #include "main_window/output_text.h"
+#include "main_window/settings_file.h"
 #include "outside/dantrow.h"
 
 class QCheckBox;
@@ -35,6 +41,10 @@ class QPushButton;
 class QRadioButton;
 
 namespace kalvest {
+
+class frmAll;
+class frmPopUp;
+class frmView;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -99,6 +109,13 @@ public:
     // What txbOutput holds, with the CR LF line ends the program writes.
     OutputText Output;
 
+    // --- Secondary windows, each made at its first use ---
+    std::unique_ptr<frmAll> frmAllForm;
+    QPointer<frmView> frmViewForm;  // deletes itself when its close box unloads it
+    frmPopUp* frmPopUpForm = nullptr;
+    frmAll& AllWindow();
+    frmPopUp& PopUpWindow();
+
     // --- Handlers ---
     void cmdAllOrNoneKalvest_Click(int Index);
     void chkImbolc_Click();
@@ -114,6 +131,11 @@ public:
     void cmdClear_Click();
     void cmdCopyToClipboard_Click();
     void cmdQuit_Click();
+    void cmdSaveSettings_Click();
+    void cmdHelp_Click();
+    void lblOrvanthSystems_Click();
+    void lblOnlineUserManual_Click();
+    void cmdDisplayAll_Click();
 
     // --- Window routines ---
     void InitializeControls();
@@ -122,6 +144,11 @@ public:
     // box holds the current year again); false stores the year in Year.
     bool YearInputInvalid();
     void CopyOutputToClipboard();
+    // Writes the settings file; the empty string on success, else the
+    // system's description of the failure.
+    std::string SaveSettings();
+    // Applies the settings file to the controls (start-up only).
+    void LoadSettings();
 
     // txbOutput's text: the CR LF text is the truth, the box shows it.
     void SetOutputText(const std::string& text);
@@ -159,6 +186,10 @@ private:
     // Joins of the settings file to start-up (frm_main_settings.cpp).
     void InitSettingsPath();
     void RestoreSavedSettings();
+    void ConnectSecondaryCommands();
+    void SetLinkToolTips();
+    // The check boxes in the order of the settings file.
+    std::array<QCheckBox*, kSettingsCheckBoxCount> SavedCheckBoxes() const;
 
     // Registers a control created by the layout, with its tab index (-1:
     // takes no focus).

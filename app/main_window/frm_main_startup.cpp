@@ -17,6 +17,8 @@
 #include "main_window/frm_main.h"
 #include "main_window/year_input.h"
 #include "main_window/zone_list.h"
+#include "windows/frm_all.h"
+#include "windows/frm_view.h"
 #include "solar/solar_events.h"
 
 namespace kalvest {
@@ -87,9 +89,10 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     EndProgram = [] { QCoreApplication::exit(0); };
     CreateControls();
     ConnectHandlers();
+    ConnectSecondaryCommands();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() { delete frmViewForm.data(); }
 
 void frmMain::Form_Load() {
     blnStartupCompleted = false;
@@ -117,6 +120,7 @@ void frmMain::InitializeControls() {
     for (QLabel* label : {lblOrvanthSystems, lblURL, lblOnlineUserManual}) {
         SetForeColor(label, notice);
     }
+    SetLinkToolTips();
 
     SetOutputText({});
     txbYear->setText(QString::number(CurrentYear()));

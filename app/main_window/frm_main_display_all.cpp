@@ -1,0 +1,48 @@
+// The display-all command of frmMain: all eight events of the typed year,
+// by both methods, in the grid of frmAll.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "common/message_box.h"
+#include "datetime/date_time_text.h"
+#include "main_window/display_all_texts.h"
+#include "main_window/frm_main.h"
+#include "main_window/run_messages.h"
+#include "outside/library_error.h"
+#include "windows/frm_all.h"
+
+namespace kalvest {
+
+frmAll& frmMain::AllWindow() {
+    if (!frmAllForm) {
+        frmAllForm = std::make_unique<frmAll>();
+        frmAllForm->setWindowIcon(windowIcon());
+    }
+    return *frmAllForm;
+}
+
+void frmMain::cmdDisplayAll_Click() {
+    if (YearInputInvalid()) return;
+    CalendarCode =
+        cboCalendar->currentIndex() == 1 ? kCalendarJulian : kCalendarGregorian;
+    ZoneMinutes = static_cast<std::int16_t>(cboTimezone->currentData().toInt());
+    const bool southern = optSH->isChecked();
+
+    // Every text is computed before the window changes, so that a missing
+    // library leaves the grid of the last run as it was.
+    std::array<std::string, kDisplayAllCellCount> texts;
+    try {
+        texts = FillAllCellTexts(EventNames, {Year, CalendarCode, ZoneMinutes, southern},
+                                 EuroDateRecord);
+    } catch (const LibraryError& error) {
+        ShowMessageBox({LibraryFailureMessage(error), cmdDisplayAll->text().toStdString(),
+                        MessageIcon::kExclamation, MessageButtons::kOk});
+        return;
+    }
+    const std::string caption = DisplayAllCaption(txbYear->text().toStdString(), southern);
+    AllWindow().ShowRun(this, QString::fromStdString(caption), texts);
+}
+
+}  // namespace kalvest

@@ -1,0 +1,111 @@
+// Help and links of frmMain: the Help button shows the help text beside the
+// program in the text viewer, placed over the main window; the two link
+// labels open the maker's page and the online manual. The commands of the
+// secondary windows are connected here as well.
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QUrl>
+
+#include "common/document_address.h"
+#include "common/language.h"
+#include "common/program_folder.h"
+#include "common/weblink.h"
+#include "main_window/frm_main.h"
+#include "windows/frm_view.h"
+#include "windows/window_twips.h"
+
+namespace kalvest {
+namespace {
+
+// Texts of the program-text table.
+constexpr std::int16_t kSiteAddressText = 14;
+constexpr std::int16_t kManualAddressText = 15;
+constexpr std::int16_t kHelpFileText = 16;
+constexpr std::int16_t kHelpCaptionText = 36;
+
+// The viewer over the main window, twips.
+constexpr int kViewerTopOffset = 380;
+constexpr int kViewerLeftOffset = 100;
+constexpr int kViewerNarrower = 200;
+constexpr int kViewerLower = 480;
+
+// Runs a handler when the left button is released over a label.
+class LabelClick : public QObject {
+public:
+    LabelClick(QLabel* label, std::function<void()> handler)
+        : QObject(label), handler_(std::move(handler)) {
+        label->installEventFilter(this);
+        label->setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            handler_();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> handler_;
+};
+
+// The host of an address ("www.orvanth.example"); an address without one
+// (a document beside the program) is named by its text.
+QString HostOrText(const std::string& text) {
+    const QUrl url(QString::fromStdString(text));
+    return url.host().isEmpty() ? QString::fromStdString(text) : url.host();
+}
+
+}  // namespace
+
+void frmMain::ConnectSecondaryCommands() {
+    connect(cmdSaveSettings, &QPushButton::clicked, this, [this] { cmdSaveSettings_Click(); });
+    connect(cmdDisplayAll, &QPushButton::clicked, this, [this] { cmdDisplayAll_Click(); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+    new LabelClick(lblOrvanthSystems, [this] { lblOrvanthSystems_Click(); });
+    new LabelClick(lblOnlineUserManual, [this] { lblOnlineUserManual_Click(); });
+}
+
+void frmMain::SetLinkToolTips() {
+    lblOrvanthSystems->setToolTip("Click here for the Orvanth Systems website at " +
+                                  HostOrText(GetProgramText(kSiteAddressText)) + ".");
+    lblOnlineUserManual->setToolTip("Click here for the online user manual at " +
+                                    QString::fromStdString(GetProgramText(kManualAddressText)) +
+                                    ".");
+}
+
+void frmMain::cmdHelp_Click() {
+    if (frmViewForm.isNull()) frmViewForm = new frmView;
+    frmView* view = frmViewForm;
+    if (view->isMinimized()) view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
+    if (!(view->windowState() & Qt::WindowMaximized)) {
+        const QRect main = geometry();
+        const QPoint corner = frameGeometry().topLeft();
+        view->move(corner.x() + PixelsFromTwips(kViewerLeftOffset),
+                   corner.y() + PixelsFromTwips(kViewerTopOffset));
+        view->resize(main.width() - PixelsFromTwips(kViewerNarrower),
+                     main.height() - PixelsFromTwips(kViewerLower));
+    }
+    view->strFilename = QString::fromStdString(ProgramFolder()) + QChar(PathSeparator()) +
+                        QString::fromStdString(GetProgramText(kHelpFileText));
+    view->setWindowTitle(QString::fromStdString(GetProgramText(kHelpCaptionText)));
+    view->setWindowIcon(windowIcon());
+    view->show();
+    view->raise();
+    view->activateWindow();
+}
+
+void frmMain::lblOrvanthSystems_Click() {
+    OpenWebPage(ProgramDocumentAddress(GetProgramText(kSiteAddressText)));
+}
+
+void frmMain::lblOnlineUserManual_Click() {
+    OpenWebPage(ProgramDocumentAddress(GetProgramText(kManualAddressText)));
+}
+
+}  // namespace kalvest

@@ -1,0 +1,164 @@
+// Help and links of frmMain: the viewer with the help file beside the
+// program, its place over the main window, its states, reading once, the
+// failure messages, and the link labels.
+#include <QApplication>
+#include <QPointer>
+#include <QScrollBar>
+
+#include <filesystem>
+#include <fstream>
+
+#include "common/document_address.h"
+#include "common/language.h"
+#include "common/program_folder.h"
+#include "common/weblink.h"
+#include "frm_main_fixture.h"
+#include "windows/frm_view.h"
+
+namespace kalvest {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kProgramFolder = KALVEST_OUTPUT_DIR;
+
+class HelpTest : public FrmMainTest {
+protected:
+    void TearDown() override {
+        // Back to the program's own texts for the next test.
+        LoadProgramTextFile((kProgramFolder / "kalvest.dat").string());
+        for (const fs::path& file : written_) fs::remove(file);
+        FrmMainTest::TearDown();
+    }
+
+    frmView* View() { return window->frmViewForm; }
+
+    void HelpClick() {
+        Click(window->cmdHelp);
+        QApplication::processEvents();
+    }
+
+    // A program-text table whose help file is `name`.
+    void UseHelpFile(const std::string& name) {
+        const fs::path table = kProgramFolder / "kalvest-help-test.dat";
+        std::ofstream(table) << "16 = " << name << "\n36 = Test Help\n";
+        written_.push_back(table);
+        ASSERT_GT(LoadProgramTextFile(table.string()), 0);
+    }
+
+    std::vector<fs::path> written_;
+};
+
+TEST_F(HelpTest, ShowsTheHelpFileOverTheMainWindow) {
+    HelpClick();
+    frmView* view = View();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(view->windowTitle(), "Kalvest Help");
+    EXPECT_EQ(view->strFilename.toStdString(),
+              ProgramFolder() + "/" + GetProgramText(16));
+    std::ifstream file(kProgramFolder / "kalvest-help.txt", std::ios::binary);
+    const std::string help{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(help.empty());
+    EXPECT_EQ(view->txbText1->toPlainText(),
+              QString::fromUtf8(help.data(), static_cast<qsizetype>(help.size()))
+                  .replace("\r\n", "\n"));
+    // 100 twips right of and 380 below the main window's corner; 200
+    // narrower and 480 lower.
+    const QPoint corner = window->frameGeometry().topLeft();
+    EXPECT_EQ(view->frameGeometry().topLeft(), corner + QPoint(7, 25));
+    EXPECT_EQ(view->size(), window->size() - QSize(13, 32));
+
+    view->resize(800, 600);
+    const QImage image = view->grab().toImage();
+    EXPECT_TRUE(image.save(QString(KALVEST_OUTPUT_DIR) + "/frm_view_help.png"));
+}
+
+TEST_F(HelpTest, TwoClicksReadTheFileOnce) {
+    HelpClick();
+    frmView* view = View();
+    // What the viewer holds now stays: a second Help reads nothing.
+    view->txbText1->setPlainText("held text");
+    view->cmdClose->click();
+    EXPECT_FALSE(view->isVisible());
+    HelpClick();
+    EXPECT_EQ(View(), view);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(view->txbText1->toPlainText(), "held text");
+
+    // After the close box the next Help makes a new viewer that reads again.
+    QPointer<frmView> old = view;
+    view->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(old.isNull());
+    HelpClick();
+    ASSERT_NE(View(), nullptr);
+    EXPECT_NE(View()->txbText1->toPlainText(), "held text");
+    EXPECT_FALSE(View()->txbText1->toPlainText().isEmpty());
+}
+
+TEST_F(HelpTest, MaximizedStaysMinimizedIsRestoredAndPlaced) {
+    HelpClick();
+    frmView* view = View();
+    view->setWindowState(Qt::WindowMaximized);
+    QApplication::processEvents();
+    const QRect maximized = view->geometry();
+    UseHelpFile("kalvest-help.txt");
+    HelpClick();
+    EXPECT_TRUE(view->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(view->geometry(), maximized);
+    EXPECT_EQ(view->windowTitle(), "Test Help");
+
+    view->setWindowState(Qt::WindowMinimized);
+    window->move(60, 40);
+    HelpClick();
+    EXPECT_FALSE(view->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
+    EXPECT_EQ(view->frameGeometry().topLeft(),
+              window->frameGeometry().topLeft() + QPoint(7, 25));
+}
+
+TEST_F(HelpTest, MissingAndEmptyHelpFiles) {
+    UseHelpFile("no-such-help.txt");
+    HelpClick();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Error 53.  File not found");
+    EXPECT_EQ(boxes[0].title, "Error reading file");
+    EXPECT_FALSE(View()->isVisible());
+
+    View()->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const fs::path empty = kProgramFolder / "kalvest-empty-help-test.txt";
+    std::ofstream(empty).close();
+    written_.push_back(empty);
+    UseHelpFile(empty.filename().string());
+    HelpClick();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].text, "File is empty!");
+    EXPECT_EQ(boxes[1].title, "Error");
+    EXPECT_FALSE(View()->isVisible());
+}
+
+TEST_F(HelpTest, LinkLabels) {
+    std::vector<std::string> opened;
+    const WebPageOpener previous = SetWebPageOpener([&opened](const std::string& address) {
+        opened.push_back(address);
+        return kOpenerSuccess;
+    });
+    QTest::mouseClick(window->lblOrvanthSystems, Qt::LeftButton);
+    QTest::mouseClick(window->lblOnlineUserManual, Qt::LeftButton);
+    SetWebPageOpener(previous);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0], ProgramDocumentAddress(GetProgramText(14)));
+    EXPECT_EQ(opened[1], ProgramDocumentAddress(GetProgramText(15)));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(window->lblOrvanthSystems->toolTip(),
+              "Click here for the Orvanth Systems website at " +
+                  QString::fromStdString(GetProgramText(14)) + ".");
+    EXPECT_EQ(window->lblOnlineUserManual->toolTip(),
+              "Click here for the online user manual at " +
+                  QString::fromStdString(GetProgramText(15)) + ".");
+}
+
+}  // namespace
+}  // namespace kalvest
