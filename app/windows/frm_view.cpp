@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTimer>
@@ -74,7 +75,8 @@ QString frmView::ViewerText(const QString& file_text) {
 }
 
 void frmView::Form_Activate() {
-    if (blnFileDisplayed) return;
+    if (blnFileDisplayed || activating_) return;
+    const QScopedValueRollback<bool> guard(activating_, true);
     cmdClose->setText("Close");
     blnFileDisplayed = false;
     txbText1->clear();

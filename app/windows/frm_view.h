@@ -46,6 +46,11 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    // True while Form_Activate runs: a failure message runs an event loop
+    // of its own, in which the window may be activated again.
+    bool activating_ = false;
 };
 
 }  // namespace kalvest

@@ -129,6 +129,19 @@ TEST_F(ViewerTest, MissingFile) {
     EXPECT_TRUE(view_->blnFileDisplayed);
 }
 
+TEST_F(ViewerTest, OneMessageWhileTheMessageBoxRunsItsOwnLoop) {
+    // A real message box runs an event loop, in which the window is
+    // activated again; the failure is still reported once.
+    SetMessageBoxHandler([this](const MessageBoxRequest& request) {
+        messages_.push_back(request);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(view_, &activate);
+        QApplication::processEvents();
+    });
+    ShowFile(QString::fromStdString((folder_ / "missing.txt").string()));
+    EXPECT_EQ(messages_.size(), 1u);
+}
+
 TEST_F(ViewerTest, ReadOnceWhileLoadedAgainAfterTheCloseBox) {
     const QString file = Write("help.txt", "first text\r\nsecond line\r\n");
     ShowFile(file);
