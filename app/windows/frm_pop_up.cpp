@@ -50,6 +50,9 @@ frmPopUp::frmPopUp(QWidget* parent)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
+    // A coarse timer may fire up to 5 % early; the message must stay for
+    // its whole interval.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &frmPopUp::Timer1_Timer);
 }
 
