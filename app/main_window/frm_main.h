@@ -199,6 +199,8 @@ private:
 
     std::vector<QWidget*> controls_;
     std::vector<std::pair<int, QWidget*>> tab_indexes_;
+    // Enter went down in the year box (and has not come up yet).
+    bool enter_pressed_in_year_ = false;
 };
 
 }  // namespace kalvest

@@ -59,10 +59,19 @@ void frmMain::ConnectHandlers() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txbYear && event->type() == QEvent::KeyRelease) {
+    if (watched == txbYear &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat()) {
-            txbYear_KeyUp(KeyCodeOf(key), static_cast<int>(key->modifiers()));
+        const int code = KeyCodeOf(key);
+        if (event->type() == QEvent::KeyPress) {
+            if (code == kEnterKeyCode && !key->isAutoRepeat()) enter_pressed_in_year_ = true;
+        } else if (!key->isAutoRepeat()) {
+            // An Enter that dismissed a message box is released here once
+            // the box has gone; it was not pressed here and must not start
+            // another run (which would show the box again, for ever).
+            const bool pressed_here = code != kEnterKeyCode || enter_pressed_in_year_;
+            if (code == kEnterKeyCode) enter_pressed_in_year_ = false;
+            if (pressed_here) txbYear_KeyUp(code, static_cast<int>(key->modifiers()));
         }
     }
     return QWidget::eventFilter(watched, event);
