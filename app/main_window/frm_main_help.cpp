@@ -82,7 +82,12 @@ void frmMain::SetLinkToolTips() {
 void frmMain::cmdHelp_Click() {
     if (frmViewForm.isNull()) frmViewForm = new frmView;
     frmView* view = frmViewForm;
-    if (view->isMinimized()) view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
+    // A minimized viewer comes back normal, even one that was maximized
+    // before it was minimized, and is then placed like any normal one.
+    if (view->isMinimized()) {
+        view->setWindowState(view->windowState() &
+                             ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    }
     if (!(view->windowState() & Qt::WindowMaximized)) {
         const QRect main = geometry();
         const QPoint corner = frameGeometry().topLeft();

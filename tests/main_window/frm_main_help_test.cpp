@@ -116,6 +116,15 @@ TEST_F(HelpTest, MaximizedStaysMinimizedIsRestoredAndPlaced) {
     EXPECT_FALSE(view->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
     EXPECT_EQ(view->frameGeometry().topLeft(),
               window->frameGeometry().topLeft() + QPoint(7, 25));
+
+    // Minimized from maximized: restored to normal all the same, and placed.
+    view->setWindowState(Qt::WindowMaximized);
+    view->showMinimized();
+    window->move(80, 50);
+    HelpClick();
+    EXPECT_FALSE(view->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
+    EXPECT_EQ(view->frameGeometry().topLeft(),
+              window->frameGeometry().topLeft() + QPoint(7, 25));
 }
 
 TEST_F(HelpTest, MissingAndEmptyHelpFiles) {
