@@ -43,6 +43,12 @@ void frmMain::ConnectHandlers() {
     connect(chkBeltane, &QCheckBox::stateChanged, this, [this] { chkBeltane_Click(); });
     connect(chkLughnassad, &QCheckBox::stateChanged, this, [this] { chkLughnassad_Click(); });
     connect(chkSamhain, &QCheckBox::stateChanged, this, [this] { chkSamhain_Click(); });
+    // Only a settings file can make a box grey (it then becomes a
+    // three-state box); the user's clicks only ever check and uncheck.
+    for (QCheckBox* box : {chkVE, chkSS, chkAE, chkWS, chkImbolc, chkBeltane, chkLughnassad,
+                           chkSamhain, chkMeanSun, chkTrueSun, chkIncludeWeekday}) {
+        connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
+    }
     // A choice from a list counts whether or not it changes the entry.
     connect(cboCalendar, &QComboBox::activated, this, [this] { cboCalendar_Click(); });
     connect(cboCalendar, &QComboBox::currentIndexChanged, this, [this] { cboCalendar_Click(); });

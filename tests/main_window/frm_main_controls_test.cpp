@@ -132,6 +132,11 @@ TEST_F(FrmMainTest, MethodControlsFollowTheCrossQuarterBoxes) {
     // A grey box does not count as selected.
     w.chkBeltane->setCheckState(Qt::PartiallyChecked);
     EXPECT_FALSE(w.chkMeanSun->isEnabled());
+    // Clicks take a grey box to checked and unchecked, never back to grey.
+    for (Qt::CheckState expected : {Qt::Checked, Qt::Unchecked, Qt::Checked, Qt::Unchecked}) {
+        QTest::keyClick(w.chkBeltane, Qt::Key_Space);
+        EXPECT_EQ(w.chkBeltane->checkState(), expected);
+    }
     // A click on the box itself raises its handler too.
     QTest::keyClick(w.chkImbolc, Qt::Key_Space);
     EXPECT_EQ(w.chkImbolc->checkState(), Qt::Checked);
