@@ -31,7 +31,8 @@ constexpr int kViewerLeftOffset = 100;
 constexpr int kViewerNarrower = 200;
 constexpr int kViewerLower = 480;
 
-// Runs a handler when the left button is released over a label.
+// Runs a handler when the left button is released over a label; a press
+// dragged off the label before its release is no click.
 class LabelClick : public QObject {
 public:
     LabelClick(QLabel* label, std::function<void()> handler)
@@ -44,7 +45,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            handler_();
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (static_cast<QWidget*>(watched)->rect().contains(at)) handler_();
             return true;
         }
         return QObject::eventFilter(watched, event);

@@ -156,6 +156,9 @@ TEST_F(HelpTest, LinkLabels) {
     });
     QTest::mouseClick(window->lblOrvanthSystems, Qt::LeftButton);
     QTest::mouseClick(window->lblOnlineUserManual, Qt::LeftButton);
+    // A press dragged off the label opens nothing.
+    QTest::mousePress(window->lblOnlineUserManual, Qt::LeftButton);
+    QTest::mouseRelease(window->lblOnlineUserManual, Qt::LeftButton, {}, QPoint(-20, -20));
     SetWebPageOpener(previous);
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[0], ProgramDocumentAddress(GetProgramText(14)));
