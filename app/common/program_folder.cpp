@@ -21,10 +21,19 @@ char PathSeparator() {
 std::string ProgramFolder() {
     std::string path;
 #if defined(_WIN32)
-    char buffer[MAX_PATH + 1] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return {};
-    path.assign(buffer, n);
+    // The wide-character name, as UTF-8 like every other text of the
+    // program: the program-text loader, the file addresses and the help
+    // viewer all read this folder as UTF-8, and a name in the system's code
+    // page would not survive a folder with letters beyond ASCII.
+    std::wstring wide(32768, L'\0');
+    const DWORD n = GetModuleFileNameW(nullptr, wide.data(), static_cast<DWORD>(wide.size()));
+    if (n == 0 || n >= wide.size()) return {};
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(n),
+                                          nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return {};
+    path.assign(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(n), path.data(), bytes,
+                        nullptr, nullptr);
 #else
     char buffer[PATH_MAX + 1] = {};
     const ssize_t n = readlink("/proc/self/exe", buffer, PATH_MAX);
