@@ -1,6 +1,7 @@
 #include "windows/frm_view.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -83,7 +84,12 @@ void frmView::Form_Activate() {
     txbText1->setReadOnly(true);
     Form_Resize();
 
-    const TextFileRead read = ReadWholeTextFile(strFilename.toLocal8Bit().toStdString());
+#if defined(_WIN32)
+    const QByteArray path = strFilename.toUtf8();
+#else
+    const QByteArray path = QFile::encodeName(strFilename);
+#endif
+    const TextFileRead read = ReadWholeTextFile(path.toStdString());
     if (read.error == 0) {
         QString shown = ViewerText(QString::fromLocal8Bit(read.text));
         // The text widget keeps its own line ends.

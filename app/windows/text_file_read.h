@@ -37,7 +37,8 @@ struct TextFileRead {
     std::string description;  // the error's description
 };
 
-// The whole file as 8-bit text.
+// The whole file as 8-bit text. `path` is UTF-8 on Windows and in the
+// file system's own encoding elsewhere.
 TextFileRead ReadWholeTextFile(const std::string& path);
 
 // "Error 53.  File not found": "Error", the number with one leading blank,
