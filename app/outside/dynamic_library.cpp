@@ -13,8 +13,15 @@ namespace kalvest {
 namespace {
 
 #if defined(_WIN32)
+// Paths are UTF-8 (the program's folder may hold any character); the wide
+// call takes them all, where the code-page call would not.
 void* OpenLibrary(const std::string& path) {
-    return reinterpret_cast<void*>(LoadLibraryA(path.c_str()));
+    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(),
+                                           static_cast<int>(path.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()),
+                        wide.data(), length);
+    return reinterpret_cast<void*>(LoadLibraryW(wide.c_str()));
 }
 void* FindSymbol(void* handle, const std::string& entry) {
     return reinterpret_cast<void*>(
