@@ -85,11 +85,25 @@ void RemoveChars(std::u16string& text, const std::u16string& set) {
     }
 }
 
+namespace {
+
+template <typename String>
+String TrimBlanksOf(const String& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == String::npos) return {};
+    const std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+std::u16string TrimBlanks(const std::u16string& text) { return TrimBlanksOf(text); }
+
+std::string TrimBlanks(const std::string& text) { return TrimBlanksOf(text); }
+
 bool IsInteger(const std::u16string& text, bool allow_sign, bool allow_comma) {
-    const std::size_t first = text.find_first_not_of(u' ');
-    if (first == std::u16string::npos) return false;
-    const std::size_t last = text.find_last_not_of(u' ');
-    std::u16string rest = text.substr(first, last - first + 1);
+    std::u16string rest = TrimBlanks(text);
+    if (rest.empty()) return false;
     if (allow_sign && (rest[0] == u'+' || rest[0] == u'-')) rest.erase(0, 1);
     RemoveChars(rest, allow_comma ? kDigitsAndComma : kDigits);
     return rest.empty();

@@ -35,6 +35,11 @@ StrPos FindFirstNotOf(const std::u16string& text, StrPos start,
 // Removes, in place, every character of `text` that occurs in `set`.
 void RemoveChars(std::u16string& text, const std::u16string& set);
 
+// The text without its leading and trailing blanks (space characters
+// only; tabs and line breaks stay).
+std::u16string TrimBlanks(const std::u16string& text);
+std::string TrimBlanks(const std::string& text);
+
 // True when `text`, without leading and trailing blanks, is a whole
 // number: an optional single "+" or "-" (only if allow_sign), then only the
 // digits 0-9 (and commas, if allow_comma). A lone sign counts as a number.

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/str_proc.h"
+
 namespace kalvest {
 namespace {
 
@@ -81,13 +83,6 @@ private:
     const std::string& text_;
     std::size_t pos_ = 0;
 };
-
-std::string TrimBlanks(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 // A whole number: an optional sign, then decimal digits only. Values far
 // beyond what a record may hold come back as nothing, like other text.

@@ -15,15 +15,10 @@
 #include <cstdlib>
 #endif
 
+#include "common/str_proc.h"
+
 namespace kalvest {
 namespace {
-
-std::string TrimBlanks(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 #if defined(_WIN32)
 

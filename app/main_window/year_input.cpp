@@ -9,13 +9,6 @@
 namespace kalvest {
 namespace {
 
-std::string TrimBlanks(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 // Value of an optionally signed digit string that has passed the form
 // test; empty when it does not fit 32 bits. Accumulates negatively so that
 // the most negative 32-bit number is reachable too.

@@ -81,6 +81,13 @@ TEST(IsInteger, SignedWithoutComma) {
     EXPECT_FALSE(IsInteger(u"\t12", true, false));
 }
 
+TEST(TrimBlanks, OnlySpacesAtEitherEndGo) {
+    EXPECT_EQ(TrimBlanks(std::string("  2024 ")), "2024");
+    EXPECT_EQ(TrimBlanks(std::string("   ")), "");
+    EXPECT_EQ(TrimBlanks(std::string("\t2 0\r\n")), "\t2 0\r\n");
+    EXPECT_EQ(TrimBlanks(std::u16string(u" \u00e9 ")), u"\u00e9");
+}
+
 TEST(IsInteger, SignOnlyWhenAllowed) {
     EXPECT_FALSE(IsInteger(u"-5", false, false));
     EXPECT_FALSE(IsInteger(u"+", false, false));
