@@ -80,12 +80,8 @@ void LoadProgramText(const std::string& file_name, const std::string& folder) {
     const std::int32_t code = LoadProgramTextFile(path);
     if (code > 0) return;
 
-    MessageBoxRequest request;
-    request.text = ProgramTextLoadMessage(code, path);
-    request.title = "";
-    request.icon = MessageIcon::kCritical;
-    request.buttons = MessageButtons::kOk;
-    ShowMessageBox(request);
+    ShowMessageBox({ProgramTextLoadMessage(code, path), "", MessageIcon::kCritical,
+                    MessageButtons::kOk});
     EndProgram(EXIT_FAILURE);
 }
 

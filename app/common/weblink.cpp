@@ -67,12 +67,8 @@ void OpenWebPage(const std::string& address) {
     const std::int32_t code = RunOpener(secure);
     if (code >= kFirstSuccessCode) return;
 
-    MessageBoxRequest request;
-    request.text = WebPageFailureMessage(code, extension);
-    request.title = "Cannot launch web browser";
-    request.icon = MessageIcon::kExclamation;
-    request.buttons = MessageButtons::kOk;
-    ShowMessageBox(request);
+    ShowMessageBox({WebPageFailureMessage(code, extension), "Cannot launch web browser",
+                    MessageIcon::kExclamation, MessageButtons::kOk});
 }
 
 }  // namespace kalvest
