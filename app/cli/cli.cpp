@@ -7,6 +7,7 @@
 #include "datetime/date_time_text.h"
 #include "main_window/calculation_run.h"
 #include "main_window/event_names.h"
+#include "main_window/year_input.h"
 #include "main_window/zone_list.h"
 #include "outside/library_error.h"
 #include "solar/solar_events.h"
@@ -43,16 +44,14 @@ struct CliOptions {
     bool help = false;
 };
 
+// The window's year check with the tool's wider range; a lone sign or a
+// text with blanks is no year here.
 std::optional<std::int32_t> ParseYear(const std::string& text) {
-    std::size_t i = 0;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) i = 1;
-    if (i == text.size() || text.size() - i > 6) return std::nullopt;
-    for (std::size_t k = i; k < text.size(); ++k) {
-        if (text[k] < '0' || text[k] > '9') return std::nullopt;
-    }
-    const long value = std::stol(text);
-    if (value < -3000 || value > 3000) return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    const YearCheck check = CheckYearText(text);
+    const bool has_digit = text.find_first_of("0123456789") != std::string::npos;
+    if (check.trimmed != text || !has_digit || !check.value) return std::nullopt;
+    if (*check.value < -3000 || *check.value > 3000) return std::nullopt;
+    return check.value;
 }
 
 // Splits "--name=value" and "--name value".
