@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "main_window/frm_main.h"
-#include "main_window/twips.h"
+#include "windows/window_twips.h"
 
 namespace kalvest {
 namespace {
@@ -92,7 +92,8 @@ template <typename Control>
 Control* frmMain::Add(Control* control, const char* name, int left, int top,
                       int width, int height, int tab_index) {
     control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+    control->setGeometry(PixelsFromTwips(left), PixelsFromTwips(top),
+                         PixelsFromTwips(width), PixelsFromTwips(height));
     controls_.push_back(control);
     if (tab_index >= 0) tab_indexes_.emplace_back(tab_index, control);
     return control;
@@ -101,7 +102,7 @@ Control* frmMain::Add(Control* control, const char* name, int left, int top,
 void frmMain::CreateControls() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Kalvest"));
-    setFixedSize(Twips(kClientWidthTwips), Twips(kClientHeightTwips));
+    setFixedSize(PixelsFromTwips(kClientWidthTwips), PixelsFromTwips(kClientHeightTwips));
     CreateTopRow();
     CreateEquinoxFrame();
     CreateCrossQuarterFrame();
