@@ -2,6 +2,8 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+
+#include "common/utf_text.h"
 #else
 #include <unistd.h>
 
@@ -28,12 +30,7 @@ std::string ProgramFolder() {
     std::wstring wide(32768, L'\0');
     const DWORD n = GetModuleFileNameW(nullptr, wide.data(), static_cast<DWORD>(wide.size()));
     if (n == 0 || n >= wide.size()) return {};
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(n),
-                                          nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) return {};
-    path.assign(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(n), path.data(), bytes,
-                        nullptr, nullptr);
+    path = Utf8FromWide(std::wstring_view(wide.data(), n));
 #else
     char buffer[PATH_MAX + 1] = {};
     const ssize_t n = readlink("/proc/self/exe", buffer, PATH_MAX);

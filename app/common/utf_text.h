@@ -14,4 +14,11 @@ std::string Utf16ToUtf8(std::u16string_view text);
 // True when `text` is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 
+#if defined(_WIN32)
+// Windows names files in 16-bit wide characters: the UTF-8 path of the
+// program for the wide-character calls, and their answers back.
+std::wstring WideFromUtf8(std::string_view text);
+std::string Utf8FromWide(std::wstring_view text);
+#endif
+
 }  // namespace kalvest

@@ -1,6 +1,7 @@
 #include "outside/dynamic_library.h"
 
 #include "common/program_folder.h"
+#include "common/utf_text.h"
 #include "outside/library_error.h"
 
 #if defined(_WIN32)
@@ -16,12 +17,7 @@ namespace {
 // Paths are UTF-8 (the program's folder may hold any character); the wide
 // call takes them all, where the code-page call would not.
 void* OpenLibrary(const std::string& path) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(),
-                                           static_cast<int>(path.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()),
-                        wide.data(), length);
-    return reinterpret_cast<void*>(LoadLibraryW(wide.c_str()));
+    return reinterpret_cast<void*>(LoadLibraryW(WideFromUtf8(path).c_str()));
 }
 void* FindSymbol(void* handle, const std::string& entry) {
     return reinterpret_cast<void*>(

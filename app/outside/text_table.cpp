@@ -32,11 +32,7 @@ struct FileContent {
 std::FILE* OpenForReading(const char* path) {
 #if defined(_WIN32)
     // The path is UTF-8; the wide-character call opens any name.
-    const int n = MultiByteToWideChar(CP_UTF8, 0, path, -1, nullptr, 0);
-    if (n <= 0) return nullptr;
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path, -1, wide.data(), n);
-    return _wfopen(wide.c_str(), L"rb");
+    return _wfopen(WideFromUtf8(path).c_str(), L"rb");
 #else
     return std::fopen(path, "rb");
 #endif

@@ -5,6 +5,8 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+
+#include "common/utf_text.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -57,11 +59,8 @@ TextFileRead FromSystemError(DWORD code) {
 
 TextFileRead ReadFile(const std::string& path) {
     // The name is UTF-8; the wide-character call opens any name.
-    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.c_str(), -1,
-                                      nullptr, 0);
-    if (n <= 0) return Numbered(kErrBadFileName);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.c_str(), -1, wide.data(), n);
+    if (!IsValidUtf8(path)) return Numbered(kErrBadFileName);
+    const std::wstring wide = WideFromUtf8(path);
     HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return FromSystemError(GetLastError());
