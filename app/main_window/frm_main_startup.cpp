@@ -14,6 +14,7 @@
 #include <QScreen>
 
 #include "common/language.h"
+#include "common/program_version.h"
 #include "main_window/frm_main.h"
 #include "main_window/year_input.h"
 #include "main_window/zone_list.h"
@@ -28,7 +29,6 @@ const QColor kNavy(0, 0, 128);
 const QColor kWhite(255, 255, 255);
 const QColor kLightGrey(180, 180, 180);
 
-const char* const kVersionSuffix = " 7.0";
 const char* const kCalendarEntries[] = {"Gregorian (proleptic) calendar (CE)",
                                         "Julian calendar (JC)"};
 
@@ -99,7 +99,8 @@ void frmMain::Form_Load() {
     // The texts come first: later steps and every handler may need them.
     strProgramTextFile = kProgramTextFileName;
     LoadProgramText(strProgramTextFile);
-    setWindowTitle(windowTitle() + QString::fromLatin1(kVersionSuffix));
+    setWindowTitle(windowTitle() + QStringLiteral(" ") +
+                   QString::fromLatin1(kProgramVersion));
     InitializeControls();
     SetControlsFontName(this, QStringLiteral("Arial"), false, true);
     // Shown before the saved settings are applied.
