@@ -53,13 +53,10 @@ RoughSun RoughSunAt(double jd_tt) {
     return {longitude, (36000.76983 * kDegree + centre_rate) / 36525.0, distance};
 }
 
-// Newton steps on the rough theory stop below this many days (9 s); more
-// would not help, the rough theory being good to a quarter of an hour.
-constexpr double kRoughTolerance = 1e-4;
+// At most so many Newton steps on each theory. The error a step leaves
+// (see the settings) follows from the Sun's rate changing by 3.4 % over
+// half a year, with a little from the Moon's pull on the Earth.
 constexpr int kRoughSteps = 12;
-// A Newton step of length d on the full theory leaves an error below about
-// 0.0003 d^2 days (the Sun's rate changes by 3.4 % over half a year, the
-// Moon's pull on the Earth adds a little); see the settings' tolerance.
 constexpr int kFullSteps = 8;
 // The precession and nutation are taken afresh when the estimate has moved
 // this far (days) from where they were last taken. The precession is
@@ -93,7 +90,7 @@ double SolarLongitudeInstant(double longitude_degrees, double near_jd_tt,
         distance = rough.distance;
         const double step = Wrapped(target - rough.longitude) / rough.rate;
         jd += step;
-        if (std::fabs(step) < kRoughTolerance) break;
+        if (std::fabs(step) < settings.rough_tolerance_days) break;
     }
 
     // Newton on the full theory, with the distance of the previous step for

@@ -11,24 +11,28 @@
 
 namespace kalvest {
 
-// Where the full-theory steps take the nutation from, and when they stop.
+// When the steps stop, and where the full theory takes the nutation from.
+// A Newton step of d days leaves the estimate within about 0.0003 d^2 days
+// of the root of the theory it was taken on.
 struct LongitudeSearchSettings {
+    // The rough steps end after one shorter than this (days).
+    double rough_tolerance_days;
+    // The full-theory steps end after one shorter than this (days).
+    double step_tolerance_days;
     // ERFA's eraNut00b, held still over the steps; or our own sum of the
     // same series (a fifth of the time), carried forward with its rate.
     bool erfa_nutation;
-    // The steps end after one shorter than this (days). A step of d days
-    // leaves the estimate within about 0.0003 d^2 days of the root.
-    double step_tolerance_days;
 };
 
 // The cross-quarter days' true sun. These settings never change, so that
 // those instants stay what they have always been, to the last bit.
-inline constexpr LongitudeSearchSettings kCrossQuarterSearch{true, 0.01};
+inline constexpr LongitudeSearchSettings kCrossQuarterSearch{1e-4, 0.01, true};
 
-// Every other use: one step of the full theory suffices after the rough
-// theory's quarter of an hour (a step of 0.03 day leaves 0.03 s), and the
-// nutation, carried with its rate, costs little.
-inline constexpr LongitudeSearchSettings kFastSearch{false, 0.03};
+// Every other use. After a rough step of half a day the rough theory's own
+// error (a quarter of an hour) outweighs what more rough steps would
+// mend; one full step then suffices (a step of 0.03 day leaves 0.03 s);
+// and the nutation, carried with its rate, costs little.
+inline constexpr LongitudeSearchSettings kFastSearch{0.5, 0.03, false};
 
 // The instant (Julian Ephemeris Day, TT) at which the apparent longitude
 // reaches `longitude_degrees` (any angle; whole turns do not matter): the
