@@ -129,20 +129,16 @@ TEST_F(SolarTerms, MeanSunCutsTheYearBetweenDecemberSolsticesIntoEqualParts) {
 }
 
 TEST_F(SolarTerms, TrueSunTakesTheDeltaTOfItsYearOrTheModernOne) {
-    const std::int32_t year = 2021;
-    const std::array<double, kSolarTermCount> tt = TrueSunSolarTermsJDE(year);
-    const auto program = SolarTermsOfYear(year, SolarTermMethod::kTrueSun, false);
-    const auto precise = SolarTermsOfYear(year, SolarTermMethod::kTrueSun, true);
+    const auto program = SolarTermsOfYear(2021, SolarTermMethod::kTrueSun, false);
+    const auto precise = SolarTermsOfYear(2021, SolarTermMethod::kTrueSun, true);
     for (int i = 0; i < kSolarTermCount; ++i) {
-        EXPECT_EQ(program[i].instant.jd_tt, tt[i]);
-        EXPECT_EQ(precise[i].instant.jd_tt, tt[i]);
-        EXPECT_EQ(program[i].instant.jd_ut, tt[i] - DeltaTMinutes(year) / 1440.0);
-        EXPECT_EQ(precise[i].instant.delta_t_seconds, ModernDeltaTSecondsAt(tt[i]));
-        EXPECT_STREQ(program[i].name.ascii, SolarTermNames()[i].ascii);
+        EXPECT_EQ(program[i].instant.jd_tt, precise[i].instant.jd_tt);
+        // varquel's estimate for 2021 is 82.9 s, the measured value 69.3 s.
+        EXPECT_NEAR(program[i].instant.delta_t_seconds, 82.86, 0.01);
+        EXPECT_NEAR(precise[i].instant.delta_t_seconds, 69.32, 0.05);
+        EXPECT_NEAR(program[i].instant.jd_tt - program[i].instant.jd_ut,
+                    program[i].instant.delta_t_seconds / 86400.0, 1e-9);
     }
-    // varquel's estimate for 2021 is 82.9 s, the measured value 69.4 s.
-    EXPECT_NEAR(program[5].instant.delta_t_seconds, 82.9, 0.05);
-    EXPECT_NEAR(precise[5].instant.delta_t_seconds, 69.35, 0.05);
 }
 
 std::string BeijingTime(double jd_ut) {
