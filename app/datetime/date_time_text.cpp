@@ -24,14 +24,24 @@ std::string CalendarSuffix(std::int32_t calendar) {
     return "";
 }
 
-}  // namespace
-
-double LocalInstant(double jd, std::int16_t zone_minutes) {
-    return (zone_minutes / 1440.0) + (jd + 0.5);
+// The whole seconds since local midnight, truncated; false when the
+// fraction of the day is not in [0, 1).
+bool SecondOfDay(double local_instant, std::int32_t& s) {
+    double f = local_instant - std::floor(local_instant);
+    if (!(f >= 0.0 && f < 1.0)) return false;
+    // A hundred-millionth of a day keeps a fraction that lies a hair below
+    // a whole second, through rounding, from showing the second before.
+    if (f > 0.0 && f < 0.99999999) f += 1e-8;
+    s = static_cast<std::int32_t>(std::floor(f * 86400.0));
+    if (s == 86400) s = 86399;
+    return true;
 }
 
-std::string DateTimeText(double jd, std::int16_t zone_minutes,
-                         std::int16_t calendar_code, EuroDate& record) {
+// Date and time of day from the same local instant, the time written by
+// `time_text`.
+std::string LocalDateTimeText(double jd, std::int16_t zone_minutes,
+                              std::int16_t calendar_code, EuroDate& record,
+                              std::string (*time_text)(double)) {
     const double local = LocalInstant(jd, zone_minutes);
     record.calendar = calendar_code;
     const double day = std::floor(local);  // NaN and infinities stay so
@@ -42,7 +52,23 @@ std::string DateTimeText(double jd, std::int16_t zone_minutes,
     }
     record.jdn = static_cast<std::int32_t>(day);
     jdn_to_euro_date(&record);
-    return DateText(record) + " " + TimeOfDayText(local);
+    return DateText(record) + " " + time_text(local);
+}
+
+}  // namespace
+
+double LocalInstant(double jd, std::int16_t zone_minutes) {
+    return (zone_minutes / 1440.0) + (jd + 0.5);
+}
+
+std::string DateTimeText(double jd, std::int16_t zone_minutes,
+                         std::int16_t calendar_code, EuroDate& record) {
+    return LocalDateTimeText(jd, zone_minutes, calendar_code, record, TimeOfDayText);
+}
+
+std::string DateTimeSecondsText(double jd, std::int16_t zone_minutes,
+                                std::int16_t calendar_code, EuroDate& record) {
+    return LocalDateTimeText(jd, zone_minutes, calendar_code, record, TimeOfDaySecondsText);
 }
 
 std::string DateText(const EuroDate& record) {
@@ -55,14 +81,15 @@ std::string DateText(const EuroDate& record) {
 }
 
 std::string TimeOfDayText(double local_instant) {
-    double f = local_instant - std::floor(local_instant);
-    if (!(f >= 0.0 && f < 1.0)) return "XX:XX:XX";
-    // A hundred-millionth of a day keeps a fraction that lies a hair below
-    // a whole second, through rounding, from showing the second before.
-    if (f > 0.0 && f < 0.99999999) f += 1e-8;
-    std::int32_t s = static_cast<std::int32_t>(std::floor(f * 86400.0));
-    if (s == 86400) s = 86399;
+    std::int32_t s = 0;
+    if (!SecondOfDay(local_instant, s)) return "XX:XX:XX";
     return TwoDigits(s / 3600) + ":" + TwoDigits((s / 60) % 60);
+}
+
+std::string TimeOfDaySecondsText(double local_instant) {
+    std::int32_t s = 0;
+    if (!SecondOfDay(local_instant, s)) return "XX:XX:XX";
+    return TwoDigits(s / 3600) + ":" + TwoDigits((s / 60) % 60) + ":" + TwoDigits(s % 60);
 }
 
 std::string WeekdayName(std::int16_t weekday) {

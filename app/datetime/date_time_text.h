@@ -28,12 +28,20 @@ double LocalInstant(double jd, std::int16_t zone_minutes);
 std::string DateTimeText(double jd, std::int16_t zone_minutes,
                          std::int16_t calendar_code, EuroDate& record);
 
+// "2021-03-20 CE 09:37:28": as DateTimeText, with the seconds of the time
+// of day (TimeOfDaySecondsText).
+std::string DateTimeSecondsText(double jd, std::int16_t zone_minutes,
+                                std::int16_t calendar_code, EuroDate& record);
+
 // "2021-03-20 CE", "-500-03-22 JC"; years beyond +-9999 grouped with ",".
 std::string DateText(const EuroDate& record);
 
 // "09:37": hours and minutes of the local instant's fraction, truncated to
 // the minute; "XX:XX:XX" when the fraction is not in [0, 1).
 std::string TimeOfDayText(double local_instant);
+
+// "09:37:28": as TimeOfDayText, truncated to the second instead.
+std::string TimeOfDaySecondsText(double local_instant);
 
 // 0 "Sunday" ... 6 "Saturday"; anything else the empty text.
 std::string WeekdayName(std::int16_t weekday);

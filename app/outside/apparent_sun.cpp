@@ -59,16 +59,21 @@ const J2000Tie& Tie() {
 }  // namespace
 
 EclipticOfDate EclipticOfDateAt(double jd_tt) {
+    double dpsi = 0.0;
+    double deps = 0.0;
+    eraNut00b(jd_tt, 0.0, &dpsi, &deps);
+    return EclipticOfDateAt(jd_tt, dpsi, 0.0);
+}
+
+EclipticOfDate EclipticOfDateAt(double jd_tt, double dpsi, double nutation_rate) {
     EclipticOfDate frame{};
     frame.jd_tt = jd_tt;
+    frame.nutation_rate = nutation_rate;
     double gamma = 0.0;
     double phi = 0.0;
     double psi = 0.0;
     double epsilon = 0.0;
     eraPfw06(jd_tt, 0.0, &gamma, &phi, &psi, &epsilon);
-    double dpsi = 0.0;
-    double deps = 0.0;
-    eraNut00b(jd_tt, 0.0, &dpsi, &deps);
     // GCRS -> true ecliptic of date is R3(-(psi + dpsi)) R1(phi) R3(gamma):
     // keep the last rotation apart as a plain longitude offset.
     for (int i = 0; i < 3; ++i) {
@@ -109,7 +114,8 @@ ApparentSun ApparentSunAt(double jd_tt, const EclipticOfDate& frame,
     double apparent = std::atan2(of_date[1], of_date[0]) +
                       frame.equinox_from_node + kVsop87EquinoxOffset +
                       kVsop87DriftPerCentury * (jd_tt - kJ2000) / 36525.0 +
-                      kPrecessionPerDay * (jd_tt - frame.jd_tt);
+                      kPrecessionPerDay * (jd_tt - frame.jd_tt) +
+                      frame.nutation_rate * (jd_tt - frame.jd_tt);
     apparent = std::fmod(apparent, kTwoPi);
     if (apparent < 0.0) apparent += kTwoPi;
     return {apparent,

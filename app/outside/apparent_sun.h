@@ -8,8 +8,8 @@ namespace kalvest {
 
 // The orientation of the ecliptic and equinox of date at one instant.
 // Precession and nutation change slowly, so one orientation serves a search
-// over a day or so; the general precession in longitude is carried forward
-// linearly from `jd_tt`.
+// over a day or so; the general precession in longitude, and the nutation
+// in longitude at `nutation_rate`, are carried forward linearly from `jd_tt`.
 struct EclipticOfDate {
     double jd_tt;
     // Turns a direction in the VSOP87 frame (ecliptic and equinox of J2000)
@@ -18,9 +18,17 @@ struct EclipticOfDate {
     double from_j2000[3][3];
     // Longitude of the true equinox of date from that node (radians).
     double equinox_from_node;
+    // Rate of the nutation in longitude (radians per day).
+    double nutation_rate;
 };
 
+// With ERFA's IAU 2000B nutation (eraNut00b), held still (rate 0).
 EclipticOfDate EclipticOfDateAt(double jd_tt);
+
+// With the nutation in longitude given (radians) and its rate (radians per
+// day).
+EclipticOfDate EclipticOfDateAt(double jd_tt, double nutation_in_longitude,
+                                double nutation_rate);
 
 struct ApparentSun {
     double longitude;  // radians, 0 <= longitude < 2 pi

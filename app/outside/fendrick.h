@@ -1,5 +1,7 @@
 // The true-sun cross-quarter instant: our own implementation of the solar
-// library that the cross-quarter days call, with the same C interface.
+// library that the cross-quarter days call, with the same C interface. It
+// is the general solar-longitude search (solar/solar_longitude_search.h)
+// with the settings that keep its instants as they have always been.
 #pragma once
 
 #include <cstdint>

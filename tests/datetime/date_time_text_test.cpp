@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 #include "datetime/date_time_text.h"
@@ -120,6 +121,34 @@ TEST(DateTimeText, ExtremeDayNumbersStillConvert) {
     EXPECT_EQ(record.jdn, 2147483647);
     Text(-2147483648.0 - 0.5, 0, kCalendarJulian, &record);
     EXPECT_EQ(record.jdn, -2147483647 - 1);
+}
+
+TEST(DateTimeText, WithSecondsTruncatedLikeTheMinutes) {
+    // Every whole second of the day shows as itself, never as the second
+    // before, and the minute text is its first five characters.
+    for (int second = 0; second < 86400; ++second) {
+        const double local = 2459294.0 + second / 86400.0;
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "%02d:%02d:%02d", second / 3600,
+                      second / 60 % 60, second % 60);
+        ASSERT_EQ(TimeOfDaySecondsText(local), expected);
+        ASSERT_EQ(TimeOfDayText(local), std::string(expected).substr(0, 5));
+    }
+    EXPECT_EQ(TimeOfDaySecondsText((9 * 3600 + 37 * 60 + 28.99) / 86400.0), "09:37:28");
+    EXPECT_EQ(TimeOfDaySecondsText(0.499999999), "12:00:00");
+    EXPECT_EQ(TimeOfDaySecondsText(0.9999999), "23:59:59");
+    EXPECT_EQ(TimeOfDaySecondsText(std::numeric_limits<double>::quiet_NaN()), "XX:XX:XX");
+
+    EuroDate minutes{};
+    EuroDate seconds{};
+    EXPECT_EQ(DateTimeSecondsText(2451545.0, -780, kCalendarGregorian, seconds),
+              "1999-12-31 CE 23:00:00");
+    DateTimeText(2451545.0, -780, kCalendarGregorian, minutes);
+    EXPECT_EQ(seconds.jdn, minutes.jdn);
+    EXPECT_EQ(seconds.day, 31);
+    EXPECT_EQ(DateTimeSecondsText(std::numeric_limits<double>::infinity(), 0, kCalendarJulian,
+                                  seconds),
+              "XXXX-XX-XX JC XX:XX:XX");
 }
 
 }  // namespace

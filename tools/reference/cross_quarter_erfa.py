@@ -1,9 +1,16 @@
 #!/usr/bin/python3
-"""Reference true-sun cross-quarter instants for 1900-2100 from ERFA.
+"""Reference true-sun instants for 1900-2100 from ERFA.
 
-Writes CSV rows year,code,jd_tt: the instant (TT) at which the Sun's
-apparent geocentric ecliptic longitude, true equinox and ecliptic of date,
-reaches 315 + 90 * code degrees in that year (code 0 early in February).
+Without arguments, the cross-quarter days: CSV rows year,code,jd_tt, the
+instant (TT) at which the Sun's apparent geocentric ecliptic longitude,
+true equinox and ecliptic of date, reaches 315 + 90 * code degrees in that
+year (code 0 early in February), every other year.
+
+With --solar-terms, the 24 solar terms of every year: CSV rows
+year,degrees,jd_tt, the instant at which that longitude reaches 285, 300,
+..., 345, 0, 15, ..., 270 degrees, in time order from early January to the
+December solstice; among them the equinoxes and solstices (0, 90, 180,
+270).
 
 The Sun comes from ERFA's own Earth ephemeris eraEpv00 (fitted to DE405,
 good to a few kilometres over 1900-2100): the Sun's barycentric position at
@@ -16,8 +23,11 @@ eraNut06a). The root is found by the secant method to 1e-9 day.
 
 Needs Debian's python3-erfa:  /usr/bin/python3 tools/reference/cross_quarter_erfa.py \
     > tests/outside/data/cross_quarter_erfa.csv
+  /usr/bin/python3 tools/reference/cross_quarter_erfa.py --solar-terms \
+    > tests/outside/data/solar_terms_erfa.csv
 """
 import math
+import sys
 
 import erfa
 import numpy as np
@@ -52,9 +62,25 @@ def wrapped(angle):
 
 
 def crossing(year, code):
-    target = math.radians(315.0 + 90.0 * code)
     # Start near the day: early February, May, August, November.
     t0 = 2451545.0 + (year - 2000) * 365.2422 + 33.0 + 91.3 * code
+    return longitude_reached(315.0 + 90.0 * code, t0)
+
+
+TERM_DEGREES = [285, 300, 315, 330, 345] + list(range(0, 271, 15))
+
+
+def term_crossing(year, degrees):
+    # Start near the day: the March equinox of 2000 was on day 79.3, and the
+    # terms before it in the year come a year after their angle says.
+    days = 79.3 + (degrees % 360) / 360.0 * 365.2422
+    if degrees >= 285:
+        days -= 365.2422
+    return longitude_reached(degrees, 2451544.5 + (year - 2000) * 365.2422 + days)
+
+
+def longitude_reached(degrees, t0):
+    target = math.radians(degrees)
     rate = 2.0 * math.pi / 365.2422
     f0 = wrapped(apparent_longitude(t0) - target)
     t1 = t0 - f0 / rate
@@ -72,6 +98,12 @@ def crossing(year, code):
 
 
 def main():
+    if sys.argv[1:] == ['--solar-terms']:
+        print('year,degrees,jd_tt')
+        for year in range(1900, 2101):
+            for degrees in TERM_DEGREES:
+                print(f'{year},{degrees},{term_crossing(year, degrees):.8f}')
+        return
     print('year,code,jd_tt')
     for year in range(1900, 2101, 2):
         for code in range(4):

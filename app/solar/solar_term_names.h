@@ -1,0 +1,38 @@
+// The 24 solar terms (jieqi) of the Chinese and Japanese calendars: each
+// begins when the Sun's apparent longitude reaches a multiple of 15
+// degrees. Listed in the order of the calendar year, from Xiaohan (285
+// degrees, early January) to Dongzhi (270 degrees, the December solstice).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "main_window/event_names.h"
+
+namespace kalvest {
+
+constexpr int kSolarTermCount = 24;
+
+struct SolarTermName {
+    int longitude_degrees;  // 285, 300, 315, 330, 345, 0, 15, ..., 270
+    const char* pinyin;     // with tone marks, UTF-8: "Xiǎohán"
+    const char* ascii;      // the pinyin without them: "Xiaohan"
+    const char* english;    // "Minor Cold"
+    // The turning point of the program that the term is, as the event-name
+    // table holds it: kKindQuarterCaption with an event code (Chunfen is the
+    // March equinox), kKindCrossQuarterNorth with a cross-quarter code
+    // (Lichun is Imbolc), or kind and code -1 for the sixteen other terms.
+    std::int16_t event_kind;
+    std::int16_t event_code;
+};
+
+// The 24 terms, Xiaohan first.
+const std::array<SolarTermName, kSolarTermCount>& SolarTermNames();
+
+// The term's turning-point name from `names` ("Spring (March) equinox",
+// "Imbolc"); the empty text for a term that is none.
+std::string TurningPointName(const SolarTermName& term,
+                             const EventNameTable& names = DefaultEventNames());
+
+}  // namespace kalvest
