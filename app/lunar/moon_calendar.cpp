@@ -47,16 +47,16 @@ MoonPhaseEvent EventOfIndex(std::int64_t index, std::int16_t calendar_code,
 
 }  // namespace
 
-MoonPhaseEvent MoonPhaseEventOf(std::int32_t lunation, MoonPhase phase,
-                                std::int16_t calendar_code, const UtcOffsetAt& offset) {
+MoonPhaseEvent MoonPhaseEventOf(std::int32_t lunation, MoonPhase phase, std::int16_t calendar_code,
+                                const UtcOffsetAt& offset) {
     MoonPhaseEvent event;
     event.lunation = lunation;
     event.phase = phase;
     // Only a new or full moon has eclipse circumstances to fill in.
     const bool syzygy = phase == MoonPhase::kNew || phase == MoonPhase::kFull;
     phase_record record;
-    event.jde = VarquelPhase(lunation, static_cast<std::int32_t>(phase),
-                             syzygy ? &record : nullptr);
+    event.jde =
+        VarquelPhase(lunation, static_cast<std::int32_t>(phase), syzygy ? &record : nullptr);
     event.delta_t_minutes = DeltaTMinutesAt(event.jde);
     event.local = LocalInstantTextAt(event.jde - event.delta_t_minutes / kMinutesPerDay,
                                      calendar_code, offset);

@@ -18,8 +18,8 @@ constexpr std::int32_t kMoonCalendarYearLimit = 1000000;
 // kCalendarJulian) and the zone; with its eclipse when a new or full moon
 // has one. Throws LibraryError when varquel cannot be had, and
 // std::out_of_range when the zone gives an offset beyond a day.
-MoonPhaseEvent MoonPhaseEventOf(std::int32_t lunation, MoonPhase phase,
-                                std::int16_t calendar_code, const UtcOffsetAt& offset);
+MoonPhaseEvent MoonPhaseEventOf(std::int32_t lunation, MoonPhase phase, std::int16_t calendar_code,
+                                const UtcOffsetAt& offset);
 
 // Every new moon, first quarter, full moon and last quarter whose local
 // date lies in `year` (astronomical numbering) of the calendar, in time

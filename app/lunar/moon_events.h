@@ -53,9 +53,8 @@ enum class LunarContact : int {
 };
 constexpr int kLunarContactCount = 6;
 constexpr std::array<LunarContact, kLunarContactCount> kLunarContacts{
-    LunarContact::kPenumbralBegins, LunarContact::kPartialBegins,
-    LunarContact::kTotalBegins,     LunarContact::kTotalEnds,
-    LunarContact::kPartialEnds,     LunarContact::kPenumbralEnds,
+    LunarContact::kPenumbralBegins, LunarContact::kPartialBegins, LunarContact::kTotalBegins,
+    LunarContact::kTotalEnds,       LunarContact::kPartialEnds,   LunarContact::kPenumbralEnds,
 };
 
 // An eclipse at a new moon (solar) or a full moon (lunar), by the
@@ -64,17 +63,22 @@ constexpr std::array<LunarContact, kLunarContactCount> kLunarContacts{
 struct Eclipse {
     std::int32_t eclipse_class = kNoEclipse;  // 1..10, never kNoEclipse
     std::int32_t saros = 0;                   // saros series, 1..223
-    double jde_max = 0;         // greatest eclipse, Julian Ephemeris Day (TT)
-    LocalInstantText greatest;  // greatest eclipse in UT, and as local text
-    double gamma = 0;  // least distance of the shadow axis from the Earth's
-                       // centre, Earth equatorial radii, signed
-    double u = 0;      // radius of the umbral cone in the fundamental plane,
-                       // Earth equatorial radii
-    // Lunar eclipses only (0 for a solar eclipse):
+    // Greatest eclipse, Julian Ephemeris Day (TT); and in UT with its
+    // local text.
+    double jde_max = 0;
+    LocalInstantText greatest;
+    // Least distance of the shadow axis from the Earth's centre, signed,
+    // and the radius of the umbral cone in the fundamental plane, both in
+    // Earth equatorial radii.
+    double gamma = 0;
+    double u = 0;
+    // Lunar eclipses only (0 for a solar one): the magnitudes (umbral above
+    // 0 partial, above 1 total), and the semidurations of the phases in
+    // minutes, 0 for a phase that does not occur.
     double mag_penumbral = 0;
-    double mag_umbral = 0;  // above 0 partial, above 1 total
-    double sd_penumbral = 0;  // semidurations in minutes; 0 for a phase
-    double sd_partial = 0;    // that does not occur
+    double mag_umbral = 0;
+    double sd_penumbral = 0;
+    double sd_partial = 0;
     double sd_total = 0;
     // Lunar eclipses only: greatest eclipse minus and plus the semiduration
     // of each phase that occurs, indexed by LunarContact; empty for the
@@ -98,14 +102,15 @@ struct Eclipse {
 
 // One phase of the Moon.
 struct MoonPhaseEvent {
-    std::int32_t lunation = 0;  // 0: the lunation of the new moon of
-                                // 2000 January 6
+    // 0 is the lunation of the new moon of 2000 January 6.
+    std::int32_t lunation = 0;
     MoonPhase phase = MoonPhase::kNew;
     double jde = 0;              // the instant, Julian Ephemeris Day (TT)
     double delta_t_minutes = 0;  // Delta T (TT - UT) at the instant
-    LocalInstantText local;      // the instant in UT (jde - Delta T), and
-                                 // its local date and time text
-    std::optional<Eclipse> eclipse;  // new and full moons with an eclipse
+    // The instant in UT (jde - Delta T), with its local date and time text.
+    LocalInstantText local;
+    // For a new or full moon with an eclipse.
+    std::optional<Eclipse> eclipse;
 };
 
 }  // namespace kalvest
