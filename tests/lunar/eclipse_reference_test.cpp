@@ -93,7 +93,9 @@ TEST(EclipseReference, EveryEclipseIsFoundWithItsKindOrIsAKnownLimit) {
         const ReferenceEclipse& r = c.reference[i];
         const Eclipse* e = c.match[i] ? &*c.match[i]->eclipse : nullptr;
         found += e != nullptr;
-        if (e && r.saros) EXPECT_EQ(e->saros, *r.saros) << e->greatest.date_text;
+        if (e && r.saros) {
+            EXPECT_EQ(e->saros, *r.saros) << e->greatest.date_text;
+        }
         if (e && e->eclipse_class == ClassOf(r)) continue;
         const std::string date =
             LocalInstantTextAt(r.greatest_jd_ut, kCalendarGregorian, FixedUtcOffset(0)).date_text;

@@ -84,7 +84,9 @@ void CheckCalendar(std::int32_t year, std::int16_t calendar, const UtcOffsetAt& 
     for (std::size_t i = 0; i < phases.size(); ++i) {
         const MoonPhaseEvent& p = phases[i];
         ASSERT_EQ(p.local.date.year, year);
-        if (i > 0) ASSERT_EQ(neighbour(phases[i - 1], 1).jde, p.jde);  // next phase, in order
+        if (i > 0) {
+            ASSERT_EQ(neighbour(phases[i - 1], 1).jde, p.jde);  // the next phase, in order
+        }
         EXPECT_EQ(p.delta_t_minutes, VarquelDeltaT(DecimalYear(p.jde), kDeltaTPivotYear));
         EXPECT_DOUBLE_EQ(p.local.jd_ut, p.jde - p.delta_t_minutes / kDay);
         EuroDate date{};
