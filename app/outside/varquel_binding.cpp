@@ -16,13 +16,16 @@ namespace {
 #endif
 
 using DeltaTFunction = double(KALVEST_STDCALL*)(double, std::int32_t);
+using PhaseFunction = double(KALVEST_STDCALL*)(std::int32_t, std::int32_t,
+                                               phase_record*);
 
 struct Binding {
     std::mutex mutex;
     std::unique_ptr<DynamicLibrary> library =
         std::make_unique<DynamicLibrary>("varquel", DefaultVarquelFileName());
-    // Resolved once; read without the lock on every later call.
+    // Each resolved once; read without the lock on every later call.
     std::atomic<DeltaTFunction> deltat{nullptr};
+    std::atomic<PhaseFunction> phase{nullptr};
 };
 
 Binding& TheBinding() {
@@ -30,14 +33,18 @@ Binding& TheBinding() {
     return binding;
 }
 
-DeltaTFunction ResolveDeltaT() {
+// The entry point `function` (with `argument_bytes` for its Windows name)
+// held in `slot`, resolved under the lock when it is not yet.
+template <typename Function>
+Function Resolve(std::atomic<Function> Binding::*slot, const char* function,
+                 int argument_bytes) {
     Binding& b = TheBinding();
     std::lock_guard<std::mutex> lock(b.mutex);
-    DeltaTFunction f = b.deltat.load(std::memory_order_acquire);
+    Function f = (b.*slot).load(std::memory_order_acquire);
     if (!f) {
-        f = reinterpret_cast<DeltaTFunction>(
-            b.library->Symbol(VarquelExportName("deltat", 12)));
-        b.deltat.store(f, std::memory_order_release);
+        f = reinterpret_cast<Function>(
+            b.library->Symbol(VarquelExportName(function, argument_bytes)));
+        (b.*slot).store(f, std::memory_order_release);
     }
     return f;
 }
@@ -60,14 +67,22 @@ std::string DefaultVarquelFileName() {
 
 double VarquelDeltaT(double year, std::int32_t pivot) {
     DeltaTFunction f = TheBinding().deltat.load(std::memory_order_acquire);
-    if (!f) f = ResolveDeltaT();
+    if (!f) f = Resolve(&Binding::deltat, "deltat", 12);
     return f(year, pivot);
+}
+
+double VarquelPhase(std::int32_t lunation, std::int32_t phase,
+                    phase_record* record) {
+    PhaseFunction f = TheBinding().phase.load(std::memory_order_acquire);
+    if (!f) f = Resolve(&Binding::phase, "varquel", 12);
+    return f(lunation, phase, record);
 }
 
 void UseVarquelLibraryFile(const std::string& file_name) {
     Binding& b = TheBinding();
     std::lock_guard<std::mutex> lock(b.mutex);
     b.deltat.store(nullptr, std::memory_order_release);
+    b.phase.store(nullptr, std::memory_order_release);
     b.library = std::make_unique<DynamicLibrary>("varquel", file_name);
 }
 

@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <string>
 
+// varquel's record of one phase of the Moon, defined in its public header
+// varquel.h (which the core's sources include).
+struct phase_record;
+
 namespace kalvest {
 
 // Name under which varquel exports a function: the decorated standard-call
@@ -14,6 +18,13 @@ std::string VarquelExportName(const std::string& function, int argument_bytes);
 // varquel's deltat. Throws LibraryError when the library or the entry point
 // cannot be had; a later call tries again.
 double VarquelDeltaT(double year, std::int32_t pivot);
+
+// varquel's phase routine: the instant (Julian Ephemeris Day) of `phase`
+// (0 new moon .. 3 last quarter) of `lunation`, and, when `record` is not
+// null, the record filled as varquel.h describes. Throws LibraryError like
+// VarquelDeltaT.
+double VarquelPhase(std::int32_t lunation, std::int32_t phase,
+                    phase_record* record);
 
 // Makes the binding load `file_name` (a bare file name or a path) from now
 // on, forgetting what was resolved before. For tests of the failure path.

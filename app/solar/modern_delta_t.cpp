@@ -107,8 +107,6 @@ double ModernDeltaTSeconds(double y) {
     return Extrapolated(y);
 }
 
-double DecimalYear(double jd) { return 2000.0 + (jd - 2451544.5) / 365.2425; }
-
 double ModernDeltaTSecondsAt(double jd) { return ModernDeltaTSeconds(DecimalYear(jd)); }
 
 MeasuredSpan ModernDeltaTMeasuredSpan() { return {kFirstMeasuredYear, kLastMeasuredYear}; }

@@ -19,6 +19,8 @@
 // delta_t_measured.cpp.
 #pragma once
 
+#include "datetime/decimal_year.h"
+
 namespace kalvest {
 
 // Delta T in seconds at `decimal_year` (2000.0 is 2000 January 1, 0h; see
@@ -28,10 +30,6 @@ double ModernDeltaTSeconds(double decimal_year);
 // Delta T in seconds at the instant `jd` (a Julian Day on either scale: the
 // minute between them changes Delta T by far less than a millisecond).
 double ModernDeltaTSecondsAt(double jd);
-
-// The instant as a year with a fraction, counted in mean Gregorian years of
-// 365.2425 days from 2000 January 1, 0h (JD 2451544.5).
-double DecimalYear(double jd);
 
 // The first and last years of the measured values (1620 and 2026).
 struct MeasuredSpan {

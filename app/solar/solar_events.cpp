@@ -99,7 +99,7 @@ double EquinoxSolsticeJDE(std::int16_t event, std::int32_t year) {
 }
 
 double DeltaTMinutes(std::int32_t year) {
-    return VarquelDeltaT(static_cast<double>(year), 1915);
+    return VarquelDeltaT(static_cast<double>(year), kDeltaTPivotYear);
 }
 
 double EquinoxSolsticeJD(std::int16_t event, std::int32_t year) {

@@ -28,6 +28,10 @@ double PeriodicTermsSum(double T);
 // Instant of the event in the whole year, Julian Ephemeris Day (TT).
 double EquinoxSolsticeJDE(std::int16_t event, std::int32_t year);
 
+// The pivot year the program passes to varquel's deltat: from it on the
+// modern parabola alone, before it the consensus of the long-term formulas.
+constexpr std::int32_t kDeltaTPivotYear = 1915;
+
 // Delta T for the whole year, in minutes, from varquel. Throws
 // LibraryError when varquel or its entry point cannot be had.
 double DeltaTMinutes(std::int32_t year);

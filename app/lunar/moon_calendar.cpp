@@ -1,0 +1,105 @@
+#include "lunar/moon_calendar.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+
+#include "datetime/date_time_text.h"
+#include "lunar/eclipse_circumstances.h"
+#include "lunar/instant_delta_t.h"
+#include "outside/varquel_binding.h"
+#include "varquel.h"
+
+namespace kalvest {
+namespace {
+
+// The phases are numbered in one sequence, four to a lunation:
+// index = 4 * lunation + phase. The mean instant of an index (varquel's
+// mean lunation, without its periodic terms) lies within about a day of
+// the true one.
+constexpr double kMeanNewMoon2000 = 2451550.09765;
+constexpr double kMeanQuarterDays = 29.530588853 / 4.0;
+constexpr double kMinutesPerDay = 1440.0;
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    return q;
+}
+
+// Roughly the instant (TT) of the start of the year: a mean calendar year
+// from the start of 2000 in that calendar, plus Delta T. Wrong by a day or
+// two, which the search below makes up.
+double ApproximateYearStart(std::int32_t year, std::int16_t calendar_code) {
+    const double years = static_cast<double>(year) - 2000.0;
+    const double jd = calendar_code == kCalendarJulian ? 2451557.5 + 365.25 * years
+                                                       : 2451544.5 + 365.2425 * years;
+    return jd + DeltaTMinutesAt(jd) / kMinutesPerDay;
+}
+
+MoonPhaseEvent EventOfIndex(std::int64_t index, std::int16_t calendar_code,
+                            const UtcOffsetAt& offset) {
+    const std::int64_t lunation = FloorDiv(index, 4);
+    const auto phase = static_cast<MoonPhase>(index - 4 * lunation);
+    return MoonPhaseEventOf(static_cast<std::int32_t>(lunation), phase, calendar_code, offset);
+}
+
+}  // namespace
+
+MoonPhaseEvent MoonPhaseEventOf(std::int32_t lunation, MoonPhase phase, std::int16_t calendar_code,
+                                const UtcOffsetAt& offset) {
+    MoonPhaseEvent event;
+    event.lunation = lunation;
+    event.phase = phase;
+    // Only a new or full moon has eclipse circumstances to fill in.
+    const bool syzygy = phase == MoonPhase::kNew || phase == MoonPhase::kFull;
+    phase_record record;
+    event.jde =
+        VarquelPhase(lunation, static_cast<std::int32_t>(phase), syzygy ? &record : nullptr);
+    event.delta_t_minutes = DeltaTMinutesAt(event.jde);
+    event.local = LocalInstantTextAt(event.jde - event.delta_t_minutes / kMinutesPerDay,
+                                     calendar_code, offset);
+    if (syzygy) event.eclipse = EclipseOf(record, event.delta_t_minutes, calendar_code, offset);
+    return event;
+}
+
+std::vector<MoonPhaseEvent> MoonCalendarOfYear(std::int32_t year, std::int16_t calendar_code,
+                                               const UtcOffsetAt& offset) {
+    if (std::abs(year) > kMoonCalendarYearLimit) {
+        throw std::out_of_range("moon calendar of the year " + std::to_string(year));
+    }
+    std::vector<MoonPhaseEvent> phases;
+    // 49 to 51 phases fall in a year; one more stands at the end while it is
+    // tested.
+    phases.reserve(52);
+
+    // Start at a phase before the year: the index of the mean phase just
+    // before its rough start, then back while a phase still falls in it.
+    // Each phase is built in its place at the end of the list and dropped
+    // again when it falls outside the year (an event is too large to copy
+    // about freely).
+    const double start = ApproximateYearStart(year, calendar_code);
+    std::int64_t index =
+        static_cast<std::int64_t>(std::floor((start - kMeanNewMoon2000) / kMeanQuarterDays));
+    while (EventOfIndex(index, calendar_code, offset).local.date.year >= year) --index;
+    for (;;) {
+        phases.push_back(EventOfIndex(++index, calendar_code, offset));
+        const std::int32_t local_year = phases.back().local.date.year;
+        if (local_year == year) continue;
+        phases.pop_back();
+        if (local_year > year) break;
+    }
+    return phases;
+}
+
+std::vector<MoonPhaseEvent> EclipsesOfYear(std::int32_t year, std::int16_t calendar_code,
+                                           const UtcOffsetAt& offset) {
+    std::vector<MoonPhaseEvent> eclipses;
+    for (MoonPhaseEvent& event : MoonCalendarOfYear(year, calendar_code, offset)) {
+        if (event.eclipse) eclipses.push_back(std::move(event));
+    }
+    return eclipses;
+}
+
+}  // namespace kalvest

@@ -1,0 +1,148 @@
+// The moon calendar: the eclipses of 2025 as Dublin sees them, and a sweep
+// over six thousand years, both calendars and zones far east, far west and
+// with daylight saving, of what every calendar must satisfy.
+#include "lunar/moon_calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+
+#include "datetime/date_time_text.h"
+#include "eclipse_reference_table.h"
+#include "lunar/instant_delta_t.h"
+#include "lunar/lunar_names.h"
+#include "outside/library_error.h"
+#include "outside/varquel_binding.h"
+#include "solar/solar_events.h"
+
+namespace kalvest {
+namespace {
+
+constexpr double kDay = 1440.0;  // minutes
+
+// Dublin in 2025: +60 from 30 March to 26 October, 01:00 UT; else GMT.
+int Dublin2025(double jd_ut) {
+    return jd_ut >= 2460764.541667 && jd_ut < 2460974.541667 ? 60 : 0;
+}
+
+TEST(MoonCalendar, EclipsesOf2025InDublin) {
+    const auto eclipses = EclipsesOfYear(2025, kCalendarGregorian, Dublin2025);
+    ASSERT_EQ(eclipses.size(), 4u);
+    const struct {
+        const char* name;
+        const char* date;
+        int offset;
+    } expected[] = {{"total lunar eclipse", "2025-03-14 CE", 0},
+                    {"partial solar eclipse", "2025-03-29 CE", 0},
+                    {"total lunar eclipse", "2025-09-07 CE", 60},
+                    {"partial solar eclipse", "2025-09-21 CE", 60}};
+    const auto reference = testing::ReadEclipseReference();
+    for (std::size_t i = 0; i < 4; ++i) {
+        const Eclipse& e = *eclipses[i].eclipse;
+        SCOPED_TRACE(expected[i].date);
+        EXPECT_EQ(EclipseClassName(e.eclipse_class), expected[i].name);
+        EXPECT_EQ(e.greatest.date_text, expected[i].date);
+        EXPECT_EQ(e.greatest.offset_minutes, expected[i].offset);
+        const auto r = std::find_if(reference.begin(), reference.end(), [&](const auto& r) {
+            return std::fabs(r.greatest_jd_ut - e.greatest.jd_ut) < 3 / kDay;
+        });
+        ASSERT_NE(r, reference.end());
+        // Every contact of both total eclipses, written in Dublin's time.
+        for (LunarContact c : kLunarContacts) {
+            const auto& contact = e.Contact(c);
+            ASSERT_EQ(contact.has_value(), e.IsLunar());
+            if (!contact) continue;
+            EXPECT_NEAR(contact->jd_ut, *r->contacts[static_cast<int>(c)], 5 / kDay);
+            EXPECT_EQ(contact->offset_minutes, expected[i].offset);
+            EXPECT_EQ(contact->date_text, expected[i].date);
+        }
+    }
+    // Totality of 7 September ends about 18:53 UT, 19:53 on Dublin's clocks.
+    EXPECT_EQ(eclipses[2].eclipse->Contact(LunarContact::kTotalEnds)->time_text.substr(0, 3),
+              "19:");
+}
+
+// An hour of daylight saving from about April to October of every year.
+int SummerHour(double jd_ut) {
+    const double fraction = DecimalYear(jd_ut) - std::floor(DecimalYear(jd_ut));
+    return fraction >= 0.25 && fraction < 0.8 ? 60 : 0;
+}
+
+void CheckCalendar(std::int32_t year, std::int16_t calendar, const UtcOffsetAt& zone) {
+    const auto phases = MoonCalendarOfYear(year, calendar, zone);
+    SCOPED_TRACE(::testing::Message() << "year " << year << " calendar " << calendar);
+    ASSERT_TRUE(phases.size() >= 49 && phases.size() <= 51);
+    // The phases just outside the list lie outside the year.
+    const auto neighbour = [&](const MoonPhaseEvent& p, int step) {
+        const int i = static_cast<int>(p.phase) + step;
+        return MoonPhaseEventOf(p.lunation + (i + 4) / 4 - 1, static_cast<MoonPhase>((i + 4) % 4),
+                                calendar, zone);
+    };
+    EXPECT_LT(neighbour(phases.front(), -1).local.date.year, year);
+    EXPECT_GT(neighbour(phases.back(), +1).local.date.year, year);
+    for (std::size_t i = 0; i < phases.size(); ++i) {
+        const MoonPhaseEvent& p = phases[i];
+        ASSERT_EQ(p.local.date.year, year);
+        if (i > 0) {
+            ASSERT_EQ(neighbour(phases[i - 1], 1).jde, p.jde);  // the next phase, in order
+        }
+        EXPECT_EQ(p.delta_t_minutes, VarquelDeltaT(DecimalYear(p.jde), kDeltaTPivotYear));
+        EXPECT_DOUBLE_EQ(p.local.jd_ut, p.jde - p.delta_t_minutes / kDay);
+        EuroDate date{};
+        const auto offset = static_cast<std::int16_t>(zone(p.local.jd_ut));
+        EXPECT_EQ(p.local.date_text + " " + p.local.time_text,
+                  DateTimeText(p.local.jd_ut, offset, calendar, date));
+        EXPECT_EQ(p.local.weekday_name,
+                  WeekdayName(static_cast<std::int16_t>(euro_day_of_week(date.jdn))));
+        if (!p.eclipse) continue;
+        // Solar at new moon, lunar at full; contacts as the class says,
+        // each in the zone's offset of its own instant, about the greatest.
+        const Eclipse& e = *p.eclipse;
+        EXPECT_EQ(e.IsSolar(), p.phase == MoonPhase::kNew);
+        EXPECT_EQ(e.IsLunar(), p.phase == MoonPhase::kFull);
+        const bool partial = e.eclipse_class >= kLunarPartial,
+                   total = e.eclipse_class == kLunarTotal;
+        const bool occurs[] = {e.IsLunar(), partial, total, total, partial, e.IsLunar()};
+        for (int c = 0; c < kLunarContactCount; ++c) {
+            ASSERT_EQ(e.contacts[c].has_value(), occurs[c]);
+            if (!e.contacts[c]) continue;
+            EXPECT_EQ(e.contacts[c]->offset_minutes, zone(e.contacts[c]->jd_ut));
+            EXPECT_NEAR(e.contacts[c]->jd_ut + e.contacts[5 - c]->jd_ut, 2 * e.greatest.jd_ut,
+                        1e-9);
+        }
+    }
+}
+
+TEST(MoonCalendar, EveryYearHoldsAllItsPhasesAndNoOthers) {
+    const UtcOffsetAt zones[] = {FixedUtcOffset(0), FixedUtcOffset(-720), FixedUtcOffset(840),
+                                 SummerHour};
+    for (std::int32_t year = -3000; year <= 3000; year += 97) {
+        for (std::int16_t calendar : {kCalendarGregorian, kCalendarJulian}) {
+            for (const UtcOffsetAt& zone : zones) CheckCalendar(year, calendar, zone);
+        }
+    }
+    for (std::int32_t year : {1914, 1915, 2000, 2025})
+        CheckCalendar(year, kCalendarGregorian, SummerHour);
+}
+
+TEST(MoonCalendar, FailuresAreReportedAndTheNextCallRecovers) {
+    EXPECT_THROW(MoonCalendarOfYear(2025, kCalendarGregorian, FixedUtcOffset(1441)),
+                 std::out_of_range);
+    EXPECT_THROW(
+        MoonCalendarOfYear(-kMoonCalendarYearLimit - 1, kCalendarJulian, FixedUtcOffset(0)),
+        std::out_of_range);
+    UseVarquelLibraryFile("libvarquel-missing.so");
+    EXPECT_THROW(MoonPhaseEventOf(0, MoonPhase::kFull, kCalendarGregorian, FixedUtcOffset(0)),
+                 LibraryError);
+    UseVarquelLibraryFile(DefaultVarquelFileName());
+    // The total lunar eclipse of 2000 January 21, saros 124.
+    const auto full = MoonPhaseEventOf(0, MoonPhase::kFull, kCalendarGregorian, FixedUtcOffset(0));
+    EXPECT_EQ(full.local.date_text, "2000-01-21 CE");
+    EXPECT_EQ(full.eclipse->eclipse_class, kLunarTotal);
+    EXPECT_EQ(full.eclipse->saros, 124);
+    EXPECT_EQ(MoonPhaseKey(MoonPhase::kFirstQuarter), "first_quarter");
+}
+
+}  // namespace
+}  // namespace kalvest
