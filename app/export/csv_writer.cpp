@@ -31,7 +31,12 @@ void CsvWriter::Begin(const std::vector<std::string>& columns) {
 void CsvWriter::Write(const ListedEvent& event) {
     for (std::size_t i = 0; i < event.fields.size(); ++i) {
         if (i > 0) out_ += ',';
-        AppendField(out_, event.fields[i].ToText());
+        const FieldValue& field = event.fields[i];
+        if (field.type() == FieldValue::Type::kText) {
+            AppendField(out_, field.text());
+        } else {
+            field.AppendText(out_);  // numbers need no quotes
+        }
     }
     out_ += '\n';
 }

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 #include <utility>
 
 namespace kalvest {
@@ -32,36 +34,46 @@ FieldValue FieldValue::Rounded(double number, int max_decimals) {
     return value;
 }
 
-std::string FieldValue::ToText() const {
+void FieldValue::AppendText(std::string& out) const {
     switch (type()) {
     case Type::kNull:
-        return {};
+        return;
     case Type::kText:
-        return text();
+        out += text();
+        return;
     case Type::kInteger:
-        return std::to_string(integer());
     case Type::kNumber:
         break;
     }
-    const Number& number = std::get<Number>(value_);
-    // The shortest exact decimal form, as printf's "%.*f" writes it, but
-    // several times faster; a number too long for the buffer (beyond
-    // 1e300) falls back to printf.
+    // Written straight into a buffer: tens of thousands of rows pass here.
+    // to_chars gives the exact decimal form, as printf's "%.*f" does.
     char buffer[400];
-    const std::to_chars_result result = std::to_chars(
-        buffer, buffer + sizeof buffer, number.value, std::chars_format::fixed, number.decimals);
-    std::string text;
-    if (result.ec == std::errc()) {
-        text.assign(buffer, result.ptr);
+    std::to_chars_result result{};
+    bool trim_zeros = false;
+    if (type() == Type::kInteger) {
+        result = std::to_chars(buffer, buffer + sizeof buffer, integer());
     } else {
-        std::snprintf(buffer, sizeof buffer, "%.*f", number.decimals, number.value);
-        text = buffer;
+        const Number& number = std::get<Number>(value_);
+        result = std::to_chars(buffer, buffer + sizeof buffer, number.value,
+                               std::chars_format::fixed, number.decimals);
+        trim_zeros = number.trim_zeros;
+        if (result.ec != std::errc()) {  // beyond 1e300: printf's exponent form will do
+            std::snprintf(buffer, sizeof buffer, "%.*g", number.decimals + 1, number.value);
+            result.ptr = buffer + std::strlen(buffer);
+        }
     }
-    if (number.trim_zeros && text.find('.') != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.') text.pop_back();
+    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    if (trim_zeros && text.find('.') != std::string_view::npos) {
+        text.remove_suffix(text.size() - 1 - text.find_last_not_of('0'));
+        if (text.back() == '.') text.remove_suffix(1);
         if (text == "-0") text = "0";
     }
+    out += text;
+}
+
+std::string FieldValue::ToText() const {
+    std::string text;
+    AppendText(text);
     return text;
 }
 

@@ -42,6 +42,8 @@ public:
 
     // The value as CSV and plain text write it: empty for null.
     std::string ToText() const;
+    // The same, appended to `out`.
+    void AppendText(std::string& out) const;
 
 private:
     struct Number {
