@@ -124,7 +124,11 @@ void SelectEvents(const std::string& list, RunSelection& s) {
         bool known = false;
         for (int position = 0; position < 8; ++position) {
             if (name != kEventNames[position] && name != "all") continue;
-            (position % 2 == 0 ? s.cross_quarters : s.quarters)[position / 2] = true;
+            if (position % 2 == 0) {
+                s.cross_quarters[position / 2] = true;
+            } else {
+                s.quarters[position / 2] = true;
+            }
             known = true;
         }
         if (!known) {
