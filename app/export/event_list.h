@@ -29,7 +29,8 @@ public:
     static FieldValue Text(std::string text);
     static FieldValue Integer(std::int64_t value);
     // A number written with exactly `decimals` digits after the point in
-    // text ("2460389.6291051875" with 10); JSON keeps every digit.
+    // text ("2460389.6291051875" with 10); JSON gives the number of that
+    // text in its shortest form.
     static FieldValue Fixed(double value, int decimals);
     // A number rounded to at most `max_decimals` digits, written without
     // trailing zeros ("-25.35", "60") in text and JSON alike.

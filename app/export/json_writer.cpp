@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <charconv>
 #include <optional>
 
 #include "datetime/utc_text.h"
@@ -22,7 +23,12 @@ Json ValueOf(const FieldValue& value) {
     case FieldValue::Type::kNumber:
         break;
     }
-    return value.number();
+    // The number the CSV text shows, so that both files agree and JSON
+    // does not trail binary noise (1.4285056, not 1.4285056000000003).
+    const std::string text = value.ToText();
+    double number = value.number();
+    std::from_chars(text.data(), text.data() + text.size(), number);
+    return number;
 }
 
 Json UtcStamp(double jd_ut) {
