@@ -1,7 +1,9 @@
 #include "cli/cli.h"
 
+#include <array>
 #include <chrono>
 #include <memory>
+#include <string>
 
 #include "cli/cli_options.h"
 #include "common/program_version.h"
