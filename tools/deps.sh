@@ -10,6 +10,8 @@ packages=(
     g++-mingw-w64-i686
     liberfa-dev
     libicu-dev
+    libhowardhinnant-date-dev tzdata libcli11-dev nlohmann-json3-dev
+    python3-icalendar khal
     python3
     xvfb xauth fonts-liberation
     xdg-utils

@@ -8,6 +8,10 @@ namespace kalvest {
 namespace {
 
 std::string TwoDigits(int value) {
+    // Every date and time passes here: the common case without printf.
+    if (value >= 0 && value <= 99) {
+        return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+    }
     char text[16];
     std::snprintf(text, sizeof text, "%02d", value);
     return text;
@@ -24,51 +28,46 @@ std::string CalendarSuffix(std::int32_t calendar) {
     return "";
 }
 
-// The whole seconds since local midnight, truncated; false when the
-// fraction of the day is not in [0, 1).
-bool SecondOfDay(double local_instant, std::int32_t& s) {
-    double f = local_instant - std::floor(local_instant);
-    if (!(f >= 0.0 && f < 1.0)) return false;
-    // A hundred-millionth of a day keeps a fraction that lies a hair below
-    // a whole second, through rounding, from showing the second before.
-    if (f > 0.0 && f < 0.99999999) f += 1e-8;
-    s = static_cast<std::int32_t>(std::floor(f * 86400.0));
-    if (s == 86400) s = 86399;
-    return true;
-}
-
-// Date and time of day from the same local instant, the time written by
-// `time_text`.
-std::string LocalDateTimeText(double jd, std::int16_t zone_minutes,
-                              std::int16_t calendar_code, EuroDate& record,
-                              std::string (*time_text)(double)) {
-    const double local = LocalInstant(jd, zone_minutes);
-    record.calendar = calendar_code;
-    const double day = std::floor(local);  // NaN and infinities stay so
-    if (!std::isfinite(day) || !FitsDayNumber(day)) {
-        record.jdn = 0;
-        record.year = record.month = record.day = 0;
-        return "XXXX-XX-XX" + CalendarSuffix(record.calendar) + " XX:XX:XX";
-    }
-    record.jdn = static_cast<std::int32_t>(day);
-    jdn_to_euro_date(&record);
-    return DateText(record) + " " + time_text(local);
-}
-
 }  // namespace
 
 double LocalInstant(double jd, std::int16_t zone_minutes) {
     return (zone_minutes / 1440.0) + (jd + 0.5);
 }
 
+double LocalInstantAtOffset(double jd, std::int32_t offset_seconds) {
+    // For whole minutes this is the same double as LocalInstant: both
+    // quotients are the correctly rounded value of one rational number.
+    return (offset_seconds / 86400.0) + (jd + 0.5);
+}
+
+LocalDateTime LocalDateAndTime(double local_instant, std::int16_t calendar_code,
+                               EuroDate& record, TimePrecision precision) {
+    record.calendar = calendar_code;
+    const double day = std::floor(local_instant);  // NaN and infinities stay so
+    if (!std::isfinite(day) || !FitsDayNumber(day)) {
+        record.jdn = 0;
+        record.year = record.month = record.day = 0;
+        return {"XXXX-XX-XX" + CalendarSuffix(record.calendar), "XX:XX:XX"};
+    }
+    record.jdn = static_cast<std::int32_t>(day);
+    jdn_to_euro_date(&record);
+    return {DateText(record), precision == TimePrecision::kSeconds
+                                  ? TimeOfDaySecondsText(local_instant)
+                                  : TimeOfDayText(local_instant)};
+}
+
 std::string DateTimeText(double jd, std::int16_t zone_minutes,
                          std::int16_t calendar_code, EuroDate& record) {
-    return LocalDateTimeText(jd, zone_minutes, calendar_code, record, TimeOfDayText);
+    const LocalDateTime local =
+        LocalDateAndTime(LocalInstant(jd, zone_minutes), calendar_code, record);
+    return local.date + " " + local.time;
 }
 
 std::string DateTimeSecondsText(double jd, std::int16_t zone_minutes,
                                 std::int16_t calendar_code, EuroDate& record) {
-    return LocalDateTimeText(jd, zone_minutes, calendar_code, record, TimeOfDaySecondsText);
+    const LocalDateTime local = LocalDateAndTime(LocalInstant(jd, zone_minutes), calendar_code,
+                                                 record, TimePrecision::kSeconds);
+    return local.date + " " + local.time;
 }
 
 std::string DateText(const EuroDate& record) {
@@ -80,15 +79,26 @@ std::string DateText(const EuroDate& record) {
            CalendarSuffix(record.calendar);
 }
 
+std::int32_t SecondOfDay(double instant) {
+    double f = instant - std::floor(instant);
+    if (!(f >= 0.0 && f < 1.0)) return -1;
+    // A hundred-millionth of a day keeps a fraction that lies a hair below
+    // a whole second, through rounding, from showing the second before.
+    if (f > 0.0 && f < 0.99999999) f += 1e-8;
+    std::int32_t s = static_cast<std::int32_t>(std::floor(f * 86400.0));
+    if (s == 86400) s = 86399;
+    return s;
+}
+
 std::string TimeOfDayText(double local_instant) {
-    std::int32_t s = 0;
-    if (!SecondOfDay(local_instant, s)) return "XX:XX:XX";
+    const std::int32_t s = SecondOfDay(local_instant);
+    if (s < 0) return "XX:XX:XX";
     return TwoDigits(s / 3600) + ":" + TwoDigits((s / 60) % 60);
 }
 
 std::string TimeOfDaySecondsText(double local_instant) {
-    std::int32_t s = 0;
-    if (!SecondOfDay(local_instant, s)) return "XX:XX:XX";
+    const std::int32_t s = SecondOfDay(local_instant);
+    if (s < 0) return "XX:XX:XX";
     return TwoDigits(s / 3600) + ":" + TwoDigits((s / 60) % 60) + ":" + TwoDigits(s % 60);
 }
 

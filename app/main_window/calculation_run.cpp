@@ -29,7 +29,25 @@ void PlanQuarter(std::vector<PlannedLine>& plan, const RunSelection& s,
     if (s.quarters[code]) plan.push_back({kLineEquinoxSolstice, code, kMethodNone});
 }
 
+// The event's label padded with full stops to 31 characters and a blank,
+// so that the date always starts in column 33.
+std::string PaddedLabel(const EventNameTable& names, std::int16_t kind,
+                        std::int16_t code, std::int16_t method) {
+    std::string label = EventLabel(names, {kind, code, method}) + " ";
+    if (label.size() < kPaddedLabelLength) {
+        label.append(kPaddedLabelLength - label.size(), '.');
+    }
+    return label;
+}
+
 }  // namespace
+
+std::string EventLabel(const EventNameTable& names, const PlannedLine& line) {
+    std::string label = names[line.kind][line.code];
+    if (line.method == kMethodMeanSun) label += " (mean sun)";
+    if (line.method == kMethodTrueSun) label += " (true sun)";
+    return label;
+}
 
 std::vector<PlannedLine> PlanRun(const RunSelection& s) {
     std::vector<PlannedLine> plan;
@@ -46,19 +64,24 @@ std::vector<PlannedLine> PlanRun(const RunSelection& s) {
     return plan;
 }
 
+LineInstant ComputeInstant(const PlannedLine& line, std::int32_t year) {
+    LineInstant instant{0.0, 0.0};
+    if (line.kind == kLineEquinoxSolstice) {
+        instant.jd = EquinoxSolsticeJD(line.code, year);
+    } else {
+        instant.jd = line.method == kMethodMeanSun ? CrossQuarterMeanSun(year, line.code)
+                                                   : CrossQuarterTrueSun(year, line.code);
+    }
+    // The true sun is shifted by Delta T of the cross-quarter day's own
+    // year (for code 0 also), so that is the Delta T every line carries.
+    instant.delta_t_minutes = DeltaTMinutes(year);
+    return instant;
+}
+
 EventResult ComputeLine(const PlannedLine& line, const RunSelection& s,
                         EuroDate& record) {
-    EventResult result{line, 0.0, 0.0, {}, {}};
-    if (line.kind == kLineEquinoxSolstice) {
-        result.jd = EquinoxSolsticeJD(line.code, s.year);
-        result.delta_t_minutes = DeltaTMinutes(s.year);
-    } else {
-        result.jd = line.method == kMethodMeanSun ? CrossQuarterMeanSun(s.year, line.code)
-                                                  : CrossQuarterTrueSun(s.year, line.code);
-        // The true sun is shifted by Delta T of the cross-quarter day's own
-        // year (for code 0 also), so that is the Delta T the line carries.
-        result.delta_t_minutes = DeltaTMinutes(s.year);
-    }
+    const LineInstant instant = ComputeInstant(line, s.year);
+    EventResult result{line, instant.jd, instant.delta_t_minutes, {}, {}};
     result.date_time = DateTimeText(result.jd, s.zone_minutes, s.calendar_code, record);
     result.weekday = WeekdayName(static_cast<std::int16_t>(euro_day_of_week(record.jdn)));
     return result;
@@ -68,15 +91,18 @@ std::string EventLine(const EventNameTable& names, std::int16_t kind,
                       std::int16_t code, std::int16_t zone_minutes,
                       const std::string& date_time, const std::string& weekday,
                       std::int16_t method, bool include_weekday) {
-    std::string label = names[kind][code] + " ";
-    if (method == kMethodMeanSun) label += "(mean sun) ";
-    if (method == kMethodTrueSun) label += "(true sun) ";
-    if (label.size() < kPaddedLabelLength) {
-        label.append(kPaddedLabelLength - label.size(), '.');
-    }
-    std::string line = label + " " + date_time + ZoneSuffix(zone_minutes);
+    std::string line =
+        PaddedLabel(names, kind, code, method) + " " + date_time + ZoneSuffix(zone_minutes);
     if (include_weekday) line += ", " + weekday;
     return line + "\r\n";
+}
+
+std::string ZonedEventLine(const EventNameTable& names, const PlannedLine& line,
+                           const LocalTime& local, bool include_weekday) {
+    std::string text =
+        PaddedLabel(names, line.kind, line.code, line.method) + " " + local.DateTimeZone();
+    if (include_weekday) text += ", " + WeekdayName(local.weekday);
+    return text;
 }
 
 void ProduceRunLines(const RunSelection& selection, const EventNameTable& names,

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "datetime/local_time.h"
 #include "main_window/event_names.h"
 #include "outside/dantrow.h"
 
@@ -52,10 +53,24 @@ struct EventResult {
     std::string weekday;       // "Saturday"
 };
 
+// "Imbolc (true sun)", "Spring (March) equinox": the line's name and its
+// method, as the output lines label it.
+std::string EventLabel(const EventNameTable& names, const PlannedLine& line);
+
 // The lines of the selection in the run's fixed order: Imbolc (true, mean),
 // March, Beltane (true, mean), June, Lughnassad (mean, true), September,
 // Samhain (mean, true), December.
 std::vector<PlannedLine> PlanRun(const RunSelection& selection);
+
+// The instant of one planned line in `year`, before it becomes local time.
+struct LineInstant {
+    double jd;               // Julian Day, UT
+    double delta_t_minutes;  // the Delta T the instant was corrected with
+};
+
+// Computes the instant of one planned line. Throws LibraryError when a
+// library the computation needs is missing.
+LineInstant ComputeInstant(const PlannedLine& line, std::int32_t year);
 
 // Computes one planned line; `record` is the run's date record and holds
 // the line's local date afterwards. Throws LibraryError when a library
@@ -70,6 +85,13 @@ std::string EventLine(const EventNameTable& names, std::int16_t kind,
                       std::int16_t code, std::int16_t zone_minutes,
                       const std::string& date_time, const std::string& weekday,
                       std::int16_t method, bool include_weekday);
+
+// The same line with the time in any zone: the label, the local
+// date-time, a blank and the zone's text for that instant ("... 2024-06-20
+// CE 21:50 IST"), and the weekday of the local date when asked for; no
+// line end. For a fixed zone it is EventLine's line without CR LF.
+std::string ZonedEventLine(const EventNameTable& names, const PlannedLine& line,
+                           const LocalTime& local, bool include_weekday);
 
 // Computes every planned line in order and hands each to `emit` as soon as
 // it is complete. A failure (LibraryError) propagates after the lines

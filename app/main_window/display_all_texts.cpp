@@ -1,6 +1,7 @@
 #include "main_window/display_all_texts.h"
 
 #include "datetime/date_time_text.h"
+#include "datetime/local_time.h"
 #include "main_window/zone_list.h"
 #include "solar/cross_quarter.h"
 #include "solar/solar_events.h"
@@ -39,8 +40,13 @@ std::string DisplayAllCaption(const std::string& year_text, bool southern) {
 std::string EquinoxSolsticeCellText(const EventNameTable& names, bool southern,
                                     std::int16_t event, const std::string& date_time,
                                     std::int16_t zone_minutes) {
-    return QuarterName(names, southern, event) + kLineBreak + date_time +
-           ZoneSuffix(zone_minutes);
+    return EquinoxSolsticeCellText(names, southern, event,
+                                   date_time + ZoneSuffix(zone_minutes));
+}
+
+std::string EquinoxSolsticeCellText(const EventNameTable& names, bool southern,
+                                    std::int16_t event, const std::string& zoned_time) {
+    return QuarterName(names, southern, event) + kLineBreak + zoned_time;
 }
 
 std::string CrossQuarterCellText(const EventNameTable& names, bool southern,
@@ -48,8 +54,14 @@ std::string CrossQuarterCellText(const EventNameTable& names, bool southern,
                                  const std::string& mean_sun,
                                  std::int16_t zone_minutes) {
     const std::string zone = ZoneSuffix(zone_minutes);
-    const std::string true_line = "True sun: " + true_sun + zone;
-    const std::string mean_line = "Mean sun: " + mean_sun + zone;
+    return CrossQuarterCellText(names, southern, code, true_sun + zone, mean_sun + zone);
+}
+
+std::string CrossQuarterCellText(const EventNameTable& names, bool southern,
+                                 std::int16_t code, const std::string& zoned_true_sun,
+                                 const std::string& zoned_mean_sun) {
+    const std::string true_line = "True sun: " + zoned_true_sun;
+    const std::string mean_line = "Mean sun: " + zoned_mean_sun;
     const bool top_row = code == 0 || code == 1;
     return CrossQuarterName(names, southern, code) + kLineBreak +
            (top_row ? true_line + kLineBreak + mean_line
@@ -90,6 +102,27 @@ std::array<std::string, kDisplayAllCellCount> FillAllCellTexts(
     for (std::int16_t event = 0; event < 4; ++event) {
         cells[EquinoxSolsticeCell(event)] =
             FillAllEquinoxSolsticeText(names, selection, event, record);
+    }
+    return cells;
+}
+
+std::array<std::string, kDisplayAllCellCount> FillAllCellTexts(
+    const EventNameTable& names, const DisplayAllSelection& s, const TimeZone& zone,
+    EuroDate& record) {
+    const auto zoned = [&](double jd) {
+        return ToLocalTime(jd, zone, s.calendar_code, record).DateTimeZone();
+    };
+    std::array<std::string, kDisplayAllCellCount> cells;
+    for (std::int16_t code = 0; code < 4; ++code) {
+        // True sun first, as in the window's run.
+        const std::string true_sun = zoned(CrossQuarterTrueSun(s.year, code));
+        const std::string mean_sun = zoned(CrossQuarterMeanSun(s.year, code));
+        cells[CrossQuarterCell(code)] =
+            CrossQuarterCellText(names, s.southern, code, true_sun, mean_sun);
+    }
+    for (std::int16_t event = 0; event < 4; ++event) {
+        cells[EquinoxSolsticeCell(event)] = EquinoxSolsticeCellText(
+            names, s.southern, event, zoned(EquinoxSolsticeJD(event, s.year)));
     }
     return cells;
 }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "datetime/time_zone.h"
 #include "main_window/event_names.h"
 #include "outside/dantrow.h"
 
@@ -18,6 +19,7 @@ namespace kalvest {
 constexpr int kDisplayAllCellCount = 9;
 // The centre cell holds the reading hint and the Close button.
 constexpr int kDisplayAllCentreCell = 4;
+inline constexpr const char* kDisplayAllCentreText = "Read clockwise from top left";
 
 // Cell (3 x row + column) of each event: cross-quarter codes 0, 1, 2, 3 go
 // to the corners 0, 2, 8, 6; equinox/solstice events 0, 1, 2, 3 to the
@@ -36,6 +38,12 @@ std::string EquinoxSolsticeCellText(const EventNameTable& names, bool southern,
                                     std::int16_t event, const std::string& date_time,
                                     std::int16_t zone_minutes);
 
+// The same with the time text already followed by its zone's text
+// ("2024-06-20 CE 21:50 IST"), which a zone with daylight saving time
+// gives each instant on its own.
+std::string EquinoxSolsticeCellText(const EventNameTable& names, bool southern,
+                                    std::int16_t event, const std::string& zoned_time);
+
 // A cross-quarter day: its name for the hemisphere, then a "True sun: " and
 // a "Mean sun: " line. The top-row days (codes 0 and 1) list the true sun
 // first, the bottom-row days (codes 2 and 3) the mean sun first, so that
@@ -44,6 +52,11 @@ std::string CrossQuarterCellText(const EventNameTable& names, bool southern,
                                  std::int16_t code, const std::string& true_sun,
                                  const std::string& mean_sun,
                                  std::int16_t zone_minutes);
+
+// The same with both time texts already followed by their zone's text.
+std::string CrossQuarterCellText(const EventNameTable& names, bool southern,
+                                 std::int16_t code, const std::string& zoned_true_sun,
+                                 const std::string& zoned_mean_sun);
 
 // What one display-all run reads from the main window.
 struct DisplayAllSelection {
@@ -68,5 +81,12 @@ std::string FillAllEquinoxSolsticeText(const EventNameTable& names,
 std::array<std::string, kDisplayAllCellCount> FillAllCellTexts(
     const EventNameTable& names, const DisplayAllSelection& selection,
     EuroDate& record);
+
+// All eight event cells with every time in `zone`, each followed by the
+// zone's text for its own instant; `selection.zone_minutes` is not used.
+// Computed in the same order as above.
+std::array<std::string, kDisplayAllCellCount> FillAllCellTexts(
+    const EventNameTable& names, const DisplayAllSelection& selection,
+    const TimeZone& zone, EuroDate& record);
 
 }  // namespace kalvest

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "main_window/display_all_texts.h"
 #include "windows/window_twips.h"
 
 namespace kalvest {
@@ -142,7 +143,7 @@ void frmAll::Form_Activate() {
     QLabel* centre = lblEvent[4];
     SetBackground(centre, palette().color(QPalette::Window));
     centre->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    centre->setText("Read clockwise from top left");
+    centre->setText(kDisplayAllCentreText);
     QFont centre_font("Arial");
     centre_font.setPointSizeF(lblEvent[3]->font().pointSizeF() + 2);
     centre->setFont(centre_font);

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 #include <vector>
 
 #include "cli/cli.h"
+#include "common/program_version.h"
 
 namespace kalvest {
 namespace {
@@ -61,7 +65,9 @@ TEST(Cli, CsvRows) {
     std::string first;
     std::getline(lines, header);
     std::getline(lines, first);
-    EXPECT_EQ(header, "year,kind,code,method,jd_ut,delta_t_minutes,date,time,zone,weekday");
+    EXPECT_EQ(header,
+              "year,kind,code,method,jd_ut,delta_t_minutes,date,time,zone,weekday,"
+              "utc_offset_minutes");
     EXPECT_EQ(first.rfind("2021,equinox-solstice,0,,", 0), 0u) << first;
     std::istringstream fields(first.substr(25));
     double jd = 0;
@@ -70,7 +76,7 @@ TEST(Cli, CsvRows) {
     fields >> jd >> comma >> delta_t;
     EXPECT_NEAR(jd, 2459293.90091, 1e-5);
     EXPECT_NEAR(delta_t, 1.38107, 1e-5);
-    EXPECT_NE(first.find(",2021-03-20 CE,15:07,GMT+05:30,Saturday"), std::string::npos);
+    EXPECT_NE(first.find(",2021-03-20 CE,15:07,GMT+05:30,Saturday,330"), std::string::npos);
     int rows = 0;
     for (std::string row; std::getline(lines, row);) ++rows;
     EXPECT_EQ(rows, 3);
@@ -167,6 +173,171 @@ TEST(Cli, BadArgumentsGiveStatusTwoAndNoOutput) {
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
     EXPECT_NE(RunTool({"2021", "--zone", "UTC"}).err.find("UTC"), std::string::npos);
+}
+
+// The new arguments: each bad one is named in the one line on standard
+// error.
+TEST(Cli, BadRangesZonesAndFormatsNameTheArgument) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> bad = {
+        {{"2030..1990"}, "2030..1990"},
+        {{"1..2..3"}, "2..3"},
+        {{"5.."}, "YEARS"},
+        {{"..5"}, "YEARS"},
+        {{"1990..3001"}, "3001"},
+        {{"2021", "--tz", "Mars/Olympus_Mons"}, "Mars/Olympus_Mons"},
+        {{"2021", "--tz"}, "--tz"},
+        {{"2021", "--tz", ""}, "--tz"},
+        {{"2021", "--tz", "UTC", "--zone", "GMT"}, "--tz"},
+        {{"2021", "--format", "xml"}, "xml"},
+        {{"2021", "--format"}, "--format"},
+        {{"2021", "--csv", "--format", "json"}, "--csv"},
+        {{"2021", "--southern"}, "--southern"},
+        {{"2021", "--grid", "--events", "march"}, "--events"},
+        {{"2021", "--grid", "--weekday"}, "--weekday"},
+        {{"2021", "--grid", "--format", "ics"}, "--grid"},
+        {{"-5..0", "--format", "ics"}, "iCalendar"},
+        {{"2021", "--calendar"}, "--calendar"},
+    };
+    for (const auto& [args, named] : bad) {
+        const Result r = RunTool(args);
+        EXPECT_EQ(r.status, 2) << args[0] << " " << named;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+    }
+}
+
+TEST(Cli, HelpListsEveryOptionAndVersionTheProgramsNumber) {
+    const Result help = RunTool({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    for (const char* option : {"YEARS", "--events", "--method", "--calendar", "--zone", "--tz",
+                               "--weekday", "--format", "--csv", "--grid", "--southern",
+                               "--version", "--help", "LMT", "local mean time"}) {
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+    // Every option comes with an example: it appears again after its
+    // description.
+    for (const char* option : {"--events ", "--method ", "--calendar ", "--zone ", "--tz ",
+                               "--weekday", "--format ", "--csv", "--grid", "--southern",
+                               "--version", "--help"}) {
+        std::size_t examples = 0;
+        for (std::size_t at = help.out.find(option); at != std::string::npos;
+             at = help.out.find(option, at + 1)) {
+            ++examples;
+        }
+        EXPECT_GE(examples, 2u) << option;
+    }
+    EXPECT_EQ(RunTool({"2021", "-h"}).out, help.out);
+    const Result version = RunTool({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("kalvest-cli ") + kProgramVersion + "\n");
+}
+
+TEST(Cli, NamedZonesWithSummerTime) {
+    // March in Irish winter time (GMT), June in Irish summer time.
+    Result r = RunTool({"2024", "--tz", "Europe/Dublin", "--events", "march,june"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "Spring (March) equinox ........ 2024-03-20 CE 03:06 GMT\n"
+              "Summer (June) solstice ........ 2024-06-20 CE 21:50 IST\n");
+    // Half-hour summer time, quarter-hour zones, and local mean time with
+    // its seconds as a fraction of a minute.
+    r = RunTool({"2024", "--tz", "Australia/Lord_Howe", "--events", "march,june", "--csv"});
+    EXPECT_NE(r.out.find("2024-03-20 CE,14:06,+11,Wednesday,660\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("2024-06-21 CE,07:20,+1030,Friday,630\n"), std::string::npos) << r.out;
+    r = RunTool({"2024", "--tz", "Asia/Kathmandu", "--events", "december"});
+    EXPECT_EQ(r.out, "Winter (December) solstice .... 2024-12-21 CE 15:05 +0545\n");
+    r = RunTool({"1850", "--tz", "Europe/Dublin", "--events", "march", "--csv"});
+    EXPECT_NE(r.out.find(",22:36,LMT,Wednesday,-25.35\n"), std::string::npos) << r.out;
+#if !defined(_WIN32)
+    // local follows TZ.
+    const char* old = std::getenv("TZ");
+    const std::string saved = old ? old : "";
+    setenv("TZ", "Europe/Dublin", 1);
+    EXPECT_EQ(RunTool({"2024", "--tz", "local", "--events", "march,june"}).out,
+              RunTool({"2024", "--tz", "Europe/Dublin", "--events", "march,june"}).out);
+    setenv("TZ", "no zone at all", 1);
+    r = RunTool({"2024", "--tz", "local"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("TZ="), std::string::npos);
+    if (old) {
+        setenv("TZ", saved.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+#endif
+}
+
+TEST(Cli, RangesRunYearAfterYear) {
+    Result r = RunTool({"2020..2022", "--events", "march"});
+    EXPECT_EQ(r.out,
+              "Spring (March) equinox ........ 2020-03-20 CE 03:49 GMT\n"
+              "--------------------\n"
+              "Spring (March) equinox ........ 2021-03-20 CE 09:37 GMT\n"
+              "--------------------\n"
+              "Spring (March) equinox ........ 2022-03-20 CE 15:33 GMT\n");
+    r = RunTool({"-3000..3000", "--csv", "--events", "december"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 6002);
+    EXPECT_EQ(RunTool({"1990..1990"}).out, RunTool({"1990"}).out);
+    EXPECT_EQ(RunTool({"2021", "--csv"}).out, RunTool({"2021", "--format", "csv"}).out);
+    EXPECT_EQ(RunTool({"2021", "--csv", "--format=csv"}).status, 0);
+}
+
+TEST(Cli, JsonHasTheCsvFieldsAndIsoUtc) {
+    const Result r = RunTool({"0..1", "--format", "json", "--events", "imbolc,june"});
+    EXPECT_EQ(r.status, 0);
+    const nlohmann::json json = nlohmann::json::parse(r.out);
+    ASSERT_EQ(json.size(), 6u);
+    EXPECT_TRUE(json[0]["iso_utc"].is_null());  // year 0
+    EXPECT_TRUE(json[2]["method"].is_null());    // the solstice
+    EXPECT_EQ(json[3]["year"], 1);
+    EXPECT_EQ(json[3]["method"], "true");
+    EXPECT_EQ(json[3]["zone"], "GMT");
+    EXPECT_EQ(json[3]["utc_offset_minutes"], 0);
+    const std::string iso = json[3]["iso_utc"];
+    EXPECT_EQ(iso.substr(0, 11), "0001-02-03T");
+    EXPECT_EQ(iso.substr(11, 5), json[3]["time"].get<std::string>());
+}
+
+TEST(Cli, ICalendarLeavesOutYearsBeforeOneWithANote) {
+    Result r = RunTool({"2024..2026", "--format", "ics"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    std::size_t events = 0;
+    for (std::size_t at = r.out.find("BEGIN:VEVENT"); at != std::string::npos;
+         at = r.out.find("BEGIN:VEVENT", at + 1)) {
+        ++events;
+    }
+    EXPECT_EQ(events, 36u);
+    r = RunTool({"-1..1", "--format", "ics"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("UID:1-equinox-solstice-3@kalvest\r\n"), std::string::npos);
+    EXPECT_EQ(r.out.find("UID:0-"), std::string::npos);
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+    EXPECT_NE(r.err.find("24 events"), std::string::npos) << r.err;
+}
+
+TEST(Cli, GridIsTheDisplayAllWindowsCells) {
+    Result r = RunTool({"2021", "--grid"});
+    EXPECT_EQ(r.status, 0);
+    std::istringstream lines(r.out);
+    std::string caption;
+    std::getline(lines, caption);
+    EXPECT_EQ(caption, "All dates and times for 2021 CE in the Northern Hemisphere");
+    for (const char* text : {"| Imbolc ", "| True sun: 2021-02-03 CE 14:58 GMT |",
+                             "| Spring equinox ", "| Read clockwise from top left |",
+                             "| 2021-12-21 CE 15:59 GMT "}) {
+        EXPECT_NE(r.out.find(text), std::string::npos) << text;
+    }
+    r = RunTool({"2021..2022", "--grid", "--southern", "--tz", "Australia/Sydney"});
+    EXPECT_NE(r.out.find("in the Southern Hemisphere\n"), std::string::npos);
+    EXPECT_NE(r.out.find("| Lughnassad "), std::string::npos);
+    EXPECT_NE(r.out.find("AEDT"), std::string::npos);
+    EXPECT_NE(r.out.find("\n--------------------\nAll dates and times for 2022"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "datetime/date_time_text.h"
+#include "datetime/time_zone.h"
+#include "datetime/zone_database.h"
 #include "main_window/display_all_texts.h"
+#include "main_window/zone_list.h"
 #include "solar/cross_quarter.h"
 #include "solar/solar_events.h"
 
@@ -107,6 +110,38 @@ TEST_F(DisplayAllRun, JulianCalendarAndZoneReachEveryLine) {
         EXPECT_EQ(lines, i % 2 == 1 ? 1u : 2u) << i;
     }
     EXPECT_EQ(record.calendar, kCalendarJulian);
+}
+
+}  // namespace
+}  // namespace kalvest
+
+namespace kalvest {
+namespace {
+
+// Through a fixed zone the cells are the window's cells; through a zone
+// with summer time each line carries the text of its own instant.
+TEST(DisplayAllZoned, FixedZonesGiveTheWindowsCellsAndSummerTimeItsOwn) {
+    InitPeriodicTerms();
+    for (const std::int16_t minutes : {0, -690, 330, 720}) {
+        for (const bool southern : {false, true}) {
+            const DisplayAllSelection s{1999, kCalendarJulian, minutes, southern};
+            const FixedOffsetZone zone(minutes * 60, ZoneSuffix(minutes).substr(1));
+            EuroDate window_record{};
+            EuroDate zone_record{};
+            EXPECT_EQ(FillAllCellTexts(DefaultEventNames(), s, zone, zone_record),
+                      FillAllCellTexts(DefaultEventNames(), s, window_record));
+        }
+    }
+    // Irish summer time from the last Sunday of March to the last of
+    // October: the March equinox is in GMT, Beltane in IST.
+    const std::unique_ptr<TimeZone> dublin = NamedTimeZone("Europe/Dublin");
+    ASSERT_NE(dublin, nullptr);
+    EuroDate record{};
+    const auto cells = FillAllCellTexts(DefaultEventNames(),
+                                        {2024, kCalendarGregorian, 0, false}, *dublin, record);
+    EXPECT_EQ(cells[1], "Spring equinox\r\n2024-03-20 CE 03:06 GMT");
+    EXPECT_EQ(cells[5], "Summer solstice\r\n2024-06-20 CE 21:50 IST");
+    EXPECT_NE(cells[2].find("True sun: 2024-05-05 CE 01:09 IST"), std::string::npos);
 }
 
 }  // namespace

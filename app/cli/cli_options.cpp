@@ -1,0 +1,278 @@
+#include "cli/cli_options.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <sstream>
+
+#include "common/program_version.h"
+#include "datetime/date_time_text.h"
+#include "main_window/year_input.h"
+#include "main_window/zone_list.h"
+
+namespace kalvest {
+namespace {
+
+constexpr std::int32_t kLowestYear = -3000;
+constexpr std::int32_t kHighestYear = 3000;
+
+// A bad value, reported as "--option: message".
+struct UsageError {
+    std::string message;
+};
+
+// Event names of --events in the order of the year; even positions are the
+// cross-quarter days (code = position / 2), odd ones the equinoxes and
+// solstices (event code = position / 2).
+const char* const kEventNames[8] = {"imbolc",     "march",     "beltane", "june",
+                                    "lughnassad", "september", "samhain", "december"};
+
+// The help lists every option with an example; the parser's own layout
+// would run far past a terminal's width.
+const char* const kHelp =
+    "Usage: kalvest-cli YEARS [options]\n"
+    "\n"
+    "The year's equinoxes, solstices and cross-quarter days (Imbolc, Beltane,\n"
+    "Lughnassad, Samhain, by the mean and the true sun) as local dates and times.\n"
+    "\n"
+    "  YEARS            a year from -3000 through 3000 (year 0 is 1 BC), or an\n"
+    "                   inclusive range FIRST..LAST\n"
+    "                     kalvest-cli 2024      kalvest-cli 1990..2030\n"
+    "  --events LIST    comma list of imbolc, march, beltane, june, lughnassad,\n"
+    "                   september, samhain, december, or all (the default)\n"
+    "                     --events imbolc,march\n"
+    "  --method M       cross-quarter days by the mean sun, the true sun or both\n"
+    "                   (the default): mean, true or both\n"
+    "                     --method true\n"
+    "  --calendar C     dates in the proleptic gregorian calendar (the default)\n"
+    "                   or the julian calendar\n"
+    "                     --calendar julian\n"
+    "  --zone OFFSET    one of the window's fixed offsets: GMT (the default), or\n"
+    "                   GMT+HH:MM / GMT-HH:MM in half hours up to 12:00\n"
+    "                     --zone GMT+05:30\n"
+    "  --tz NAME        a zone of the IANA time zone database, daylight saving\n"
+    "                   time included, or local for the system's own zone (the\n"
+    "                   TZ variable if set)\n"
+    "                     --tz Europe/Dublin    --tz local\n"
+    "  --weekday        end each text line with the weekday of the local date\n"
+    "                     kalvest-cli 2024 --weekday\n"
+    "  --format F       text (the window's lines, the default), csv, json or ics\n"
+    "                   (iCalendar, to import into a calendar program)\n"
+    "                     kalvest-cli 2024..2026 --format ics > solar.ics\n"
+    "  --csv            the same as --format csv\n"
+    "                     kalvest-cli 2024 --csv\n"
+    "  --grid           the display-all window's eight cells as a text table,\n"
+    "                   clockwise from the top left\n"
+    "                     kalvest-cli 2024 --grid\n"
+    "  --southern       with --grid: the southern hemisphere's names\n"
+    "                     kalvest-cli 2024 --grid --southern\n"
+    "  --version        print the version\n"
+    "                     kalvest-cli --version\n"
+    "  -h, --help       print this help\n"
+    "                     kalvest-cli --help\n"
+    "\n"
+    "Times are truncated to the minute. With --tz each instant is shown in the\n"
+    "zone's local time of that very instant, summer time included, followed by\n"
+    "the abbreviation the zone database gives for it (GMT, IST, CEST, +0545).\n"
+    "Before a zone's first rule the database gives the local mean time of the\n"
+    "zone's city, shown as LMT; its offset has seconds, which CSV and JSON write\n"
+    "as a fraction of a minute (Dublin: -25.35).\n"
+    "\n"
+    "CSV and JSON carry the columns year, kind, code, method, jd_ut,\n"
+    "delta_t_minutes, date, time, zone, weekday and utc_offset_minutes; JSON adds\n"
+    "iso_utc. iCalendar holds no years before 1: their events are left out, with\n"
+    "a note on standard error. A bad argument gets one line on standard error\n"
+    "and exit status 2.\n";
+
+// The window's year check with the tool's wider range; a lone sign or a
+// text with blanks is no year here.
+std::optional<std::int32_t> ParseYear(const std::string& text) {
+    const YearCheck check = CheckYearText(text);
+    const bool has_digit = text.find_first_of("0123456789") != std::string::npos;
+    if (check.trimmed != text || !has_digit || !check.value) return std::nullopt;
+    if (*check.value < kLowestYear || *check.value > kHighestYear) return std::nullopt;
+    return check.value;
+}
+
+// "2024" or "1990..2030".
+void ParseYears(const std::string& text, CliOptions& options) {
+    const std::size_t dots = text.find("..");
+    const std::string first = text.substr(0, dots);
+    const std::string last = dots == std::string::npos ? first : text.substr(dots + 2);
+    const std::optional<std::int32_t> from = ParseYear(first);
+    const std::optional<std::int32_t> to = ParseYear(last);
+    if (!from || !to) {
+        throw UsageError{"YEARS: invalid year '" + (from ? last : first) +
+                         "' (a whole year from -3000 through 3000, or a range "
+                         "FIRST..LAST)"};
+    }
+    if (*from > *to) {
+        throw UsageError{"YEARS: reversed range '" + text + "' (the first year comes first)"};
+    }
+    options.first_year = *from;
+    options.last_year = *to;
+}
+
+// Selects the events of a comma list; "all" selects every event.
+void SelectEvents(const std::string& list, RunSelection& s) {
+    std::fill(std::begin(s.quarters), std::end(s.quarters), false);
+    std::fill(std::begin(s.cross_quarters), std::end(s.cross_quarters), false);
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = list.find(',', start);
+        const std::string name = list.substr(start, comma - start);
+        bool known = false;
+        for (int position = 0; position < 8; ++position) {
+            if (name != kEventNames[position] && name != "all") continue;
+            if (position % 2 == 0) {
+                s.cross_quarters[position / 2] = true;
+            } else {
+                s.quarters[position / 2] = true;
+            }
+            known = true;
+        }
+        if (!known) {
+            throw UsageError{"--events: unknown event '" + name +
+                             "' (imbolc, march, beltane, june, lughnassad, "
+                             "september, samhain, december or all)"};
+        }
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+}
+
+void SelectMethod(const std::string& method, RunSelection& s) {
+    if (method != "mean" && method != "true" && method != "both") {
+        throw UsageError{"--method: unknown method '" + method + "' (mean, true or both)"};
+    }
+    s.mean_sun = method != "true";
+    s.true_sun = method != "mean";
+}
+
+std::int16_t CalendarCode(const std::string& calendar) {
+    if (calendar == "gregorian") return kCalendarGregorian;
+    if (calendar == "julian") return kCalendarJulian;
+    throw UsageError{"--calendar: unknown calendar '" + calendar + "' (gregorian or julian)"};
+}
+
+std::int16_t ZoneMinutes(const std::string& zone) {
+    const std::optional<int> index = ZoneIndexOfText(zone);
+    if (!index) {
+        throw UsageError{"--zone: unknown zone '" + zone +
+                         "' (GMT, or GMT+HH:MM / GMT-HH:MM in half hours up to "
+                         "12:00; --tz takes zone names such as UTC)"};
+    }
+    return ZoneList()[*index].minutes;
+}
+
+OutputFormat FormatOf(const std::string& format) {
+    if (format == "text") return OutputFormat::kText;
+    if (format == "csv") return OutputFormat::kCsv;
+    if (format == "json") return OutputFormat::kJson;
+    if (format == "ics") return OutputFormat::kICalendar;
+    throw UsageError{"--format: unknown format '" + format + "' (text, csv, json or ics)"};
+}
+
+// What the parser's own messages say, on one line.
+std::string OneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
+    CLI::App app{"", "kalvest-cli"};
+    app.formatter_fn([](const CLI::App*, std::string, CLI::AppFormatMode) {
+        return std::string(kHelp);
+    });
+    app.set_version_flag("--version", std::string("kalvest-cli ") + kProgramVersion);
+    app.set_help_flag("-h,--help");
+
+    std::string years;
+    std::string events = "all";
+    std::string method = "both";
+    std::string calendar = "gregorian";
+    std::string zone;
+    std::string tz;
+    std::string format;
+    bool csv = false;
+    bool weekday = false;
+    bool grid = false;
+    bool southern = false;
+
+    // The options as kHelp describes them.
+    app.add_option("YEARS", years)->required();
+    CLI::Option* events_option = app.add_option("--events", events);
+    CLI::Option* method_option = app.add_option("--method", method);
+    CLI::Option* calendar_option = app.add_option("--calendar", calendar);
+    CLI::Option* zone_option = app.add_option("--zone", zone);
+    CLI::Option* tz_option = app.add_option("--tz", tz);
+    CLI::Option* weekday_option = app.add_flag("--weekday", weekday);
+    CLI::Option* format_option = app.add_option("--format", format);
+    app.add_flag("--csv", csv);
+    CLI::Option* grid_option = app.add_flag("--grid", grid);
+    CLI::Option* southern_option = app.add_flag("--southern", southern);
+    // A repeated option: the last one counts.
+    for (CLI::Option* option : {events_option, method_option, calendar_option,
+                                zone_option, tz_option, format_option}) {
+        option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    }
+    tz_option->excludes(zone_option);
+    grid_option->excludes(events_option)->excludes(method_option)->excludes(weekday_option);
+    southern_option->needs(grid_option);
+
+    ParsedArguments parsed;
+    try {
+        // The parser takes the arguments last first.
+        app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+    } catch (const CLI::Success& e) {  // --help, --version
+        std::ostringstream out;
+        std::ostringstream err;
+        parsed.status = app.exit(e, out, err);
+        parsed.out = out.str();
+        return parsed;
+    } catch (const CLI::ParseError& e) {
+        parsed.error = OneLine(e.what());
+        parsed.status = kCliStatusUsage;
+        return parsed;
+    }
+
+    try {
+        CliOptions options;
+        ParseYears(years, options);
+        RunSelection& s = options.selection;
+        SelectEvents(events, s);
+        SelectMethod(method, s);
+        s.calendar_code = CalendarCode(calendar);
+        s.include_weekday = weekday;
+        if (zone_option->count() > 0) options.zone_minutes = ZoneMinutes(zone);
+        if (tz_option->count() > 0) {
+            if (tz.empty()) throw UsageError{"--tz: empty zone name"};
+            options.tz = tz;
+        }
+        if (format_option->count() > 0) options.format = FormatOf(format);
+        if (csv) {
+            if (format_option->count() > 0 && options.format != OutputFormat::kCsv) {
+                throw UsageError{"--csv: conflicts with --format " + format};
+            }
+            options.format = OutputFormat::kCsv;
+        }
+        options.grid = grid;
+        options.southern = southern;
+        if (grid && options.format != OutputFormat::kText) {
+            throw UsageError{"--grid: prints a text table and takes no other format"};
+        }
+        if (options.format == OutputFormat::kICalendar && options.last_year < 1) {
+            throw UsageError{"--format: iCalendar has no years before 1 (YEARS " + years + ")"};
+        }
+        parsed.options = options;
+    } catch (const UsageError& e) {
+        parsed.error = e.message;
+        parsed.status = kCliStatusUsage;
+    }
+    return parsed;
+}
+
+}  // namespace kalvest

@@ -1,0 +1,45 @@
+// The arguments of kalvest-cli: what they ask for, or what to print
+// instead (the help, the version, or one line about a bad argument).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "main_window/calculation_run.h"
+
+namespace kalvest {
+
+enum class OutputFormat { kText, kCsv, kJson, kICalendar };
+
+struct CliOptions {
+    std::int32_t first_year = 0;
+    std::int32_t last_year = 0;  // inclusive; equals first_year for one year
+    // Events, methods, calendar and --weekday; its year and zone are
+    // not used.
+    RunSelection selection;
+    OutputFormat format = OutputFormat::kText;
+    // --tz: a zone name of the time zone database, or "local".
+    std::optional<std::string> tz;
+    std::int16_t zone_minutes = 0;  // --zone, one of the window's 49 offsets
+    bool grid = false;
+    bool southern = false;
+};
+
+struct ParsedArguments {
+    // Set when there is something to compute.
+    std::optional<CliOptions> options;
+    // Otherwise: what goes to standard output (the help or the version,
+    // status 0) or, for a bad argument, the one line for standard error
+    // without its line end (status 2).
+    std::string out;
+    std::string error;
+    int status = 0;
+};
+
+inline constexpr int kCliStatusUsage = 2;
+
+ParsedArguments ParseCliArguments(const std::vector<std::string>& args);
+
+}  // namespace kalvest

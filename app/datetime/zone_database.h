@@ -1,0 +1,35 @@
+// The zones of the IANA time zone database, with daylight saving time and,
+// before a zone's first rule, the local mean time of its city (LMT). On
+// Linux the system's own compiled zone files are read
+// (/usr/share/zoneinfo, Debian's tzdata).
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "datetime/time_zone.h"
+
+namespace kalvest {
+
+// The zone database cannot be read, or the system's own zone cannot be
+// made out.
+class ZoneDatabaseError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The zone of that name ("Europe/Dublin", "Asia/Kathmandu", "UTC"); null
+// when the database has no such zone. Throws ZoneDatabaseError when the
+// database cannot be read at all.
+std::unique_ptr<TimeZone> NamedTimeZone(const std::string& name);
+
+// The system's own zone. The TZ environment variable decides when it is
+// set: a zone name (a leading ":" is allowed), a path into the zone
+// folder, or a rule such as "CET-1CEST,M3.5.0,M10.5.0/3"; set but empty
+// it means UTC, as for the C library. Without it the system setting
+// (/etc/localtime) decides, and UTC where there is none. Throws
+// ZoneDatabaseError when TZ holds none of those forms.
+std::unique_ptr<TimeZone> SystemTimeZone();
+
+}  // namespace kalvest

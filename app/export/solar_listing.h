@@ -1,0 +1,39 @@
+// The solar events of a run of years as a listing for the writers: the
+// lines a calculation run of the main window makes, year after year, with
+// every time in a zone of one's choice.
+#pragma once
+
+#include <cstdint>
+
+#include "datetime/time_zone.h"
+#include "export/event_list.h"
+#include "main_window/calculation_run.h"
+#include "main_window/event_names.h"
+
+namespace kalvest {
+
+struct SolarListingRequest {
+    std::int32_t first_year = 0;
+    std::int32_t last_year = 0;  // inclusive
+    // Events, methods, calendar and whether the text lines end with the
+    // weekday; its year and zone_minutes are not used.
+    RunSelection selection;
+};
+
+// The columns, in order: year, kind ("equinox-solstice" or
+// "cross-quarter"), code, method ("mean", "true"; null for equinoxes and
+// solstices), jd_ut, delta_t_minutes, date, time, zone (the abbreviation
+// of the instant), weekday, utc_offset_minutes.
+//
+// Each year's lines come in the run's order and form one section; the
+// text line of each is the main window's output line (for a fixed zone of
+// whole minutes character for character). Throws LibraryError when a
+// library the computation needs is missing.
+void ListSolarEvents(const SolarListingRequest& request, const TimeZone& zone,
+                     const EventNameTable& names, ListingWriter& writer);
+
+// The same listing kept whole.
+EventList SolarEventListing(const SolarListingRequest& request, const TimeZone& zone,
+                            const EventNameTable& names);
+
+}  // namespace kalvest
