@@ -91,12 +91,19 @@ std::string Produce(const CliOptions& options, std::string& note) {
     if (options.grid) return GridText(options, *zone);
 
     const RunSelection& selection = options.selection;
-    const SolarListingRequest request{options.first_year, options.last_year, selection,
-                                      options.precise, Precision(options)};
-    const SolarTermListingRequest terms{
-        options.first_year, options.last_year,       selection.true_sun,
-        selection.mean_sun, options.precise,         selection.calendar_code,
-        selection.include_weekday, Precision(options)};
+    const SolarListingRequest request{.first_year = options.first_year,
+                                      .last_year = options.last_year,
+                                      .selection = selection,
+                                      .precise = options.precise,
+                                      .precision = Precision(options)};
+    const SolarTermListingRequest terms{.first_year = options.first_year,
+                                        .last_year = options.last_year,
+                                        .true_sun = selection.true_sun,
+                                        .mean_sun = selection.mean_sun,
+                                        .precise = options.precise,
+                                        .calendar_code = selection.calendar_code,
+                                        .include_weekday = selection.include_weekday,
+                                        .precision = Precision(options)};
     const std::size_t lines_a_year =
         options.terms ? kSolarTermCount * (selection.true_sun + selection.mean_sun)
                       : PlanRun(selection).size();
