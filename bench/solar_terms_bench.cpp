@@ -1,10 +1,13 @@
-// The 24 solar terms of a year (the true-sun searches alone, and the whole
-// list by each rule), the precise equinoxes and solstices, and the modern
-// Delta T.
+// The 24 solar terms of a year (the true-sun searches alone, the whole
+// list by each rule, and the listing kalvest-cli --terms writes), the
+// precise equinoxes and solstices, and the modern Delta T.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 
+#include "datetime/time_zone.h"
+#include "export/csv_writer.h"
+#include "export/solar_term_listing.h"
 #include "solar/modern_delta_t.h"
 #include "solar/precise_equinox_solstice.h"
 #include "solar/solar_events.h"
@@ -44,6 +47,24 @@ BENCHMARK(BM_SolarTermsOfYear)
     ->Args({0, 0})
     ->Args({0, 1})
     ->Unit(benchmark::kMicrosecond);
+
+// kalvest-cli YEAR --terms --csv --tz Asia/Shanghai: both rules, the local
+// times and the CSV text of the 48 rows, years 1..3000 in turn.
+void BM_SolarTermListingCsvOfYear(benchmark::State& state) {
+    kalvest::InitPeriodicTerms();
+    const kalvest::FixedOffsetZone zone(480 * 60, "CST");
+    kalvest::SolarTermListingRequest request;
+    request.first_year = request.last_year = 1;
+    std::string text;
+    for (auto _ : state) {
+        text.clear();
+        kalvest::CsvWriter writer(text);
+        kalvest::ListSolarTerms(request, zone, kalvest::DefaultEventNames(), writer);
+        benchmark::DoNotOptimize(text.data());
+        request.first_year = request.last_year = NextYear(request.first_year);
+    }
+}
+BENCHMARK(BM_SolarTermListingCsvOfYear)->Unit(benchmark::kMicrosecond);
 
 // The four equinoxes and solstices of a year.
 void BM_PreciseEquinoxesSolsticesOfYear(benchmark::State& state) {

@@ -14,6 +14,7 @@
 #include "export/icalendar_writer.h"
 #include "export/json_writer.h"
 #include "export/solar_listing.h"
+#include "export/solar_term_listing.h"
 #include "export/text_writer.h"
 #include "main_window/display_all_texts.h"
 #include "main_window/event_names.h"
@@ -21,6 +22,7 @@
 #include "main_window/zone_list.h"
 #include "outside/library_error.h"
 #include "solar/solar_events.h"
+#include "solar/solar_term_names.h"
 
 namespace kalvest {
 namespace {
@@ -55,6 +57,10 @@ std::unique_ptr<TimeZone> ChosenZone(const CliOptions& options) {
                      kCliStatusUsage};
 }
 
+TimePrecision Precision(const CliOptions& options) {
+    return options.seconds ? TimePrecision::kSeconds : TimePrecision::kMinutes;
+}
+
 // Every year's caption and grid, the years set apart by the hyphen line.
 std::string GridText(const CliOptions& options, const TimeZone& zone) {
     std::string text;
@@ -63,8 +69,8 @@ std::string GridText(const CliOptions& options, const TimeZone& zone) {
         if (year > options.first_year) text += SeparatorLine() + "\n";
         const DisplayAllSelection selection{year, options.selection.calendar_code, 0,
                                             options.southern};
-        std::array<std::string, kDisplayAllCellCount> cells =
-            FillAllCellTexts(DefaultEventNames(), selection, zone, record);
+        std::array<std::string, kDisplayAllCellCount> cells = FillAllCellTexts(
+            DefaultEventNames(), selection, zone, record, options.precise, Precision(options));
         cells[kDisplayAllCentreCell] = kDisplayAllCentreText;
         text += DisplayAllCaption(std::to_string(year), options.southern) + "\n";
         text += GridTable(cells);
@@ -84,16 +90,35 @@ std::string Produce(const CliOptions& options, std::string& note) {
     const std::unique_ptr<TimeZone> zone = ChosenZone(options);
     if (options.grid) return GridText(options, *zone);
 
-    const SolarListingRequest request{options.first_year, options.last_year,
-                                      options.selection};
+    const RunSelection& selection = options.selection;
+    const SolarListingRequest request{.first_year = options.first_year,
+                                      .last_year = options.last_year,
+                                      .selection = selection,
+                                      .precise = options.precise,
+                                      .precision = Precision(options)};
+    const SolarTermListingRequest terms{.first_year = options.first_year,
+                                        .last_year = options.last_year,
+                                        .true_sun = selection.true_sun,
+                                        .mean_sun = selection.mean_sun,
+                                        .precise = options.precise,
+                                        .calendar_code = selection.calendar_code,
+                                        .include_weekday = selection.include_weekday,
+                                        .precision = Precision(options)};
+    const std::size_t lines_a_year =
+        options.terms ? kSolarTermCount * (selection.true_sun + selection.mean_sun)
+                      : PlanRun(selection).size();
     // Room for every line at once (about 100 characters an event in each
     // format): growing a text of megabytes step by step costs more than
     // the arithmetic of the lines.
     std::string text;
     text.reserve(static_cast<std::size_t>(options.last_year - options.first_year + 1) *
-                 PlanRun(options.selection).size() * 128);
+                 lines_a_year * 128);
     const auto list = [&](ListingWriter& writer) {
-        ListSolarEvents(request, *zone, DefaultEventNames(), writer);
+        if (options.terms) {
+            ListSolarTerms(terms, *zone, DefaultEventNames(), writer);
+        } else {
+            ListSolarEvents(request, *zone, DefaultEventNames(), writer);
+        }
     };
     switch (options.format) {
     case OutputFormat::kText: {

@@ -41,9 +41,18 @@ const char* const kHelp =
     "  --events LIST    comma list of imbolc, march, beltane, june, lughnassad,\n"
     "                   september, samhain, december, or all (the default)\n"
     "                     --events imbolc,march\n"
-    "  --method M       cross-quarter days by the mean sun, the true sun or both\n"
-    "                   (the default): mean, true or both\n"
+    "  --method M       cross-quarter days (or solar terms) by the mean sun, the\n"
+    "                   true sun or both (the default): mean, true or both\n"
     "                     --method true\n"
+    "  --terms          the 24 solar terms of each year instead, Xiaohan (285\n"
+    "                   degrees) to Dongzhi (270); see below\n"
+    "                     kalvest-cli 2025 --terms --method true --tz Asia/Shanghai\n"
+    "  --precise        equinoxes and solstices as the instants the Sun's longitude\n"
+    "                   reaches 0, 90, 180 and 270 degrees, instead of by the\n"
+    "                   series, with a modern Delta T; see below\n"
+    "                     kalvest-cli 2021 --precise --seconds --events march\n"
+    "  --seconds        every time to the second instead of the minute\n"
+    "                     kalvest-cli 2021 --seconds\n"
     "  --calendar C     dates in the proleptic gregorian calendar (the default)\n"
     "                   or the julian calendar\n"
     "                     --calendar julian\n"
@@ -71,18 +80,38 @@ const char* const kHelp =
     "  -h, --help       print this help\n"
     "                     kalvest-cli --help\n"
     "\n"
-    "Times are truncated to the minute. With --tz each instant is shown in the\n"
-    "zone's local time of that very instant, summer time included, followed by\n"
-    "the abbreviation the zone database gives for it (GMT, IST, CEST, +0545).\n"
-    "Before a zone's first rule the database gives the local mean time of the\n"
-    "zone's city, shown as LMT; its offset has seconds, which CSV and JSON write\n"
-    "as a fraction of a minute (Dublin: -25.35).\n"
+    "Times are truncated to the minute (to the second with --seconds). With\n"
+    "--tz each instant is shown in the zone's local time of that very instant,\n"
+    "summer time included, followed by the abbreviation the zone database gives\n"
+    "for it (GMT, IST, CEST, +0545). Before a zone's first rule the database\n"
+    "gives the local mean time of the zone's city, shown as LMT; its offset has\n"
+    "seconds, which CSV and JSON write as a fraction of a minute (Dublin:\n"
+    "-25.35).\n"
     "\n"
     "CSV and JSON carry the columns year, kind, code, method, jd_ut,\n"
     "delta_t_minutes, date, time, zone, weekday and utc_offset_minutes; JSON adds\n"
     "iso_utc. iCalendar holds no years before 1: their events are left out, with\n"
     "a note on standard error. A bad argument gets one line on standard error\n"
-    "and exit status 2.\n";
+    "and exit status 2.\n"
+    "\n"
+    "Solar terms: by the true sun (dingqi) a term begins when the Sun's apparent\n"
+    "longitude reaches its multiple of 15 degrees. By the mean sun (pingqi) the\n"
+    "time from the December solstice of the year before to that of the year is\n"
+    "cut into 24 equal parts, and each term begins at the end of its part, so\n"
+    "Dongzhi is the solstice itself. The lines of a year come in time order,\n"
+    "each with the term's angle, pinyin and English names, the method, and the\n"
+    "equinox, solstice or cross-quarter day it is. CSV and JSON carry year,\n"
+    "solar_longitude, name, pinyin, english, turning_point, method, jd_ut,\n"
+    "delta_t_minutes, date, time, zone, weekday and utc_offset_minutes.\n"
+    "\n"
+    "With --precise the cross-quarter days by the mean sun fall midway between\n"
+    "the precise equinoxes and solstices, those by the true sun where the\n"
+    "longitude reaches 315, 45, 135 or 225 degrees, and the mean-sun terms run\n"
+    "between the precise December solstices. Universal Time then comes from a\n"
+    "modern Delta T: measured values from 1620 to 2026 (The Astronomical\n"
+    "Almanac; IERS), before 1620 the model of Stephenson, Morrison and Hohenkerk\n"
+    "(2016), after 2026 their long-term parabola, joined smoothly to the last\n"
+    "measured value. Without it Delta T is the window's own estimate.\n";
 
 // The window's year check with the tool's wider range; a lone sign or a
 // text with blanks is no year here.
@@ -201,6 +230,9 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     bool weekday = false;
     bool grid = false;
     bool southern = false;
+    bool terms = false;
+    bool precise = false;
+    bool seconds = false;
 
     // The options as kHelp describes them.
     app.add_option("YEARS", years)->required();
@@ -214,6 +246,9 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     app.add_flag("--csv", csv);
     CLI::Option* grid_option = app.add_flag("--grid", grid);
     CLI::Option* southern_option = app.add_flag("--southern", southern);
+    CLI::Option* terms_option = app.add_flag("--terms", terms);
+    app.add_flag("--precise", precise);
+    app.add_flag("--seconds", seconds);
     // A repeated option: the last one counts.
     for (CLI::Option* option : {events_option, method_option, calendar_option,
                                 zone_option, tz_option, format_option}) {
@@ -222,6 +257,7 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     tz_option->excludes(zone_option);
     grid_option->excludes(events_option)->excludes(method_option)->excludes(weekday_option);
     southern_option->needs(grid_option);
+    terms_option->excludes(events_option)->excludes(grid_option);
 
     ParsedArguments parsed;
     try {
@@ -261,6 +297,9 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
         }
         options.grid = grid;
         options.southern = southern;
+        options.terms = terms;
+        options.precise = precise;
+        options.seconds = seconds;
         if (grid && options.format != OutputFormat::kText) {
             throw UsageError{"--grid: prints a text table and takes no other format"};
         }

@@ -25,6 +25,13 @@ struct CliOptions {
     std::int16_t zone_minutes = 0;  // --zone, one of the window's 49 offsets
     bool grid = false;
     bool southern = false;
+    // --terms: the 24 solar terms by the methods of `selection` instead
+    // of its events.
+    bool terms = false;
+    // --precise: every instant by the Sun's longitude and the modern
+    // Delta T instead of as the window computes it.
+    bool precise = false;
+    bool seconds = false;  // --seconds: every time to the second
 };
 
 struct ParsedArguments {

@@ -5,10 +5,10 @@
 namespace kalvest {
 
 LocalTime ToLocalTime(double jd_ut, const TimeZone& zone, std::int16_t calendar_code,
-                      EuroDate& record) {
+                      EuroDate& record, TimePrecision precision) {
     ZoneReading reading = zone.At(jd_ut);
     LocalDateTime local = LocalDateAndTime(
-        LocalInstantAtOffset(jd_ut, reading.offset_seconds), calendar_code, record);
+        LocalInstantAtOffset(jd_ut, reading.offset_seconds), calendar_code, record, precision);
     LocalTime result;
     result.date = std::move(local.date);
     result.time = std::move(local.time);

@@ -3,17 +3,19 @@
 #include <string>
 #include <vector>
 
-#include "datetime/date_time_text.h"
 #include "datetime/local_time.h"
+#include "export/local_time_fields.h"
 
 namespace kalvest {
 namespace {
 
 const std::vector<std::string>& Columns() {
-    static const std::vector<std::string> columns = {
-        "year", "kind",  "code", "method",  "jd_ut",
-        "delta_t_minutes", "date", "time", "zone", "weekday",
-        "utc_offset_minutes"};
+    static const std::vector<std::string> columns = [] {
+        std::vector<std::string> names = {"year",  "kind",  "code",
+                                          "method", "jd_ut", "delta_t_minutes"};
+        AppendLocalTimeColumns(names);
+        return names;
+    }();
     return columns;
 }
 
@@ -25,13 +27,6 @@ FieldValue MethodValue(std::int16_t method) {
     if (method == kMethodMeanSun) return FieldValue::Text("mean");
     if (method == kMethodTrueSun) return FieldValue::Text("true");
     return FieldValue::Null();
-}
-
-// Whole minutes as a whole number; local mean time keeps its seconds as a
-// fraction (-25.35 for Dublin's -00:25:21).
-FieldValue OffsetMinutes(std::int32_t offset_seconds) {
-    if (offset_seconds % 60 == 0) return FieldValue::Integer(offset_seconds / 60);
-    return FieldValue::Rounded(offset_seconds / 60.0, 4);
 }
 
 // "2024-cross-quarter-0-true@kalvest": the same for the same event in
@@ -58,9 +53,10 @@ void ListSolarEvents(const SolarListingRequest& request, const TimeZone& zone,
     ListedEvent event;
     for (std::int32_t year = request.first_year; year <= request.last_year; ++year) {
         for (const PlannedLine& line : plan) {
-            const LineInstant instant = ComputeInstant(line, year);
-            const LocalTime local =
-                ToLocalTime(instant.jd, zone, selection.calendar_code, record);
+            const LineInstant instant = request.precise ? ComputePreciseInstant(line, year)
+                                                        : ComputeInstant(line, year);
+            const LocalTime local = ToLocalTime(instant.jd, zone, selection.calendar_code,
+                                                record, request.precision);
             event.section = year;
             event.text_line = ZonedEventLine(names, line, local, selection.include_weekday);
             event.calendar.uid = Uid(year, line);
@@ -75,11 +71,7 @@ void ListSolarEvents(const SolarListingRequest& request, const TimeZone& zone,
             fields.push_back(MethodValue(line.method));
             fields.push_back(FieldValue::Fixed(instant.jd, 10));
             fields.push_back(FieldValue::Fixed(instant.delta_t_minutes, 9));
-            fields.push_back(FieldValue::Text(local.date));
-            fields.push_back(FieldValue::Text(local.time));
-            fields.push_back(FieldValue::Text(local.zone));
-            fields.push_back(FieldValue::Text(WeekdayName(local.weekday)));
-            fields.push_back(OffsetMinutes(local.offset_seconds));
+            AppendLocalTimeFields(local, fields);
             writer.Write(event);
         }
     }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "datetime/date_time_text.h"
 #include "datetime/time_zone.h"
 #include "export/event_list.h"
 #include "main_window/calculation_run.h"
@@ -18,6 +19,12 @@ struct SolarListingRequest {
     // Events, methods, calendar and whether the text lines end with the
     // weekday; its year and zone_minutes are not used.
     RunSelection selection;
+    // Every instant to the second (ComputePreciseInstant) instead of as
+    // the window computes it (ComputeInstant).
+    bool precise = false;
+    // The time of day to the minute, as the window shows it, or to the
+    // second, in the text lines and the time column alike.
+    TimePrecision precision = TimePrecision::kMinutes;
 };
 
 // The columns, in order: year, kind ("equinox-solstice" or
@@ -27,7 +34,8 @@ struct SolarListingRequest {
 //
 // Each year's lines come in the run's order and form one section; the
 // text line of each is the main window's output line (for a fixed zone of
-// whole minutes character for character). Throws LibraryError when a
+// whole minutes, neither precise nor to the second, character for
+// character). Throws LibraryError when a
 // library the computation needs is missing.
 void ListSolarEvents(const SolarListingRequest& request, const TimeZone& zone,
                      const EventNameTable& names, ListingWriter& writer);

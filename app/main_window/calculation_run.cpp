@@ -3,6 +3,8 @@
 #include "datetime/date_time_text.h"
 #include "main_window/zone_list.h"
 #include "solar/cross_quarter.h"
+#include "solar/precise_cross_quarter.h"
+#include "solar/precise_equinox_solstice.h"
 #include "solar/solar_events.h"
 
 namespace kalvest {
@@ -76,6 +78,17 @@ LineInstant ComputeInstant(const PlannedLine& line, std::int32_t year) {
     // year (for code 0 also), so that is the Delta T every line carries.
     instant.delta_t_minutes = DeltaTMinutes(year);
     return instant;
+}
+
+LineInstant ComputePreciseInstant(const PlannedLine& line, std::int32_t year) {
+    SolarInstant instant{};
+    if (line.kind == kLineEquinoxSolstice) {
+        instant = PreciseEquinoxSolstice(line.code, year);
+    } else {
+        instant = line.method == kMethodMeanSun ? PreciseCrossQuarterMeanSun(year, line.code)
+                                                : PreciseCrossQuarterTrueSun(year, line.code);
+    }
+    return {instant.jd_ut, instant.delta_t_seconds / 60.0};
 }
 
 EventResult ComputeLine(const PlannedLine& line, const RunSelection& s,

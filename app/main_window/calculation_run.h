@@ -72,6 +72,13 @@ struct LineInstant {
 // library the computation needs is missing.
 LineInstant ComputeInstant(const PlannedLine& line, std::int32_t year);
 
+// The same line to the second, for kalvest-cli --precise (the window never
+// asks for it): equinoxes and solstices by the longitude search, the
+// cross-quarter days from them (PreciseCrossQuarterMeanSun,
+// PreciseCrossQuarterTrueSun), each with the modern Delta T of its own
+// instant, which the result carries.
+LineInstant ComputePreciseInstant(const PlannedLine& line, std::int32_t year);
+
 // Computes one planned line; `record` is the run's date record and holds
 // the line's local date afterwards. Throws LibraryError when a library
 // the computation needs is missing.

@@ -2,6 +2,7 @@
 
 #include "datetime/date_time_text.h"
 #include "datetime/local_time.h"
+#include "main_window/calculation_run.h"
 #include "main_window/zone_list.h"
 #include "solar/cross_quarter.h"
 #include "solar/solar_events.h"
@@ -108,21 +109,24 @@ std::array<std::string, kDisplayAllCellCount> FillAllCellTexts(
 
 std::array<std::string, kDisplayAllCellCount> FillAllCellTexts(
     const EventNameTable& names, const DisplayAllSelection& s, const TimeZone& zone,
-    EuroDate& record) {
-    const auto zoned = [&](double jd) {
-        return ToLocalTime(jd, zone, s.calendar_code, record).DateTimeZone();
+    EuroDate& record, bool precise, TimePrecision precision) {
+    const auto zoned = [&](std::int16_t kind, std::int16_t code, std::int16_t method) {
+        const PlannedLine line{kind, code, method};
+        const double jd = precise ? ComputePreciseInstant(line, s.year).jd
+                                  : ComputeInstant(line, s.year).jd;
+        return ToLocalTime(jd, zone, s.calendar_code, record, precision).DateTimeZone();
     };
     std::array<std::string, kDisplayAllCellCount> cells;
     for (std::int16_t code = 0; code < 4; ++code) {
         // True sun first, as in the window's run.
-        const std::string true_sun = zoned(CrossQuarterTrueSun(s.year, code));
-        const std::string mean_sun = zoned(CrossQuarterMeanSun(s.year, code));
+        const std::string true_sun = zoned(kLineCrossQuarter, code, kMethodTrueSun);
+        const std::string mean_sun = zoned(kLineCrossQuarter, code, kMethodMeanSun);
         cells[CrossQuarterCell(code)] =
             CrossQuarterCellText(names, s.southern, code, true_sun, mean_sun);
     }
     for (std::int16_t event = 0; event < 4; ++event) {
         cells[EquinoxSolsticeCell(event)] = EquinoxSolsticeCellText(
-            names, s.southern, event, zoned(EquinoxSolsticeJD(event, s.year)));
+            names, s.southern, event, zoned(kLineEquinoxSolstice, event, kMethodNone));
     }
     return cells;
 }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "datetime/date_time_text.h"
 #include "datetime/time_zone.h"
 #include "main_window/event_names.h"
 #include "outside/dantrow.h"
@@ -84,9 +85,12 @@ std::array<std::string, kDisplayAllCellCount> FillAllCellTexts(
 
 // All eight event cells with every time in `zone`, each followed by the
 // zone's text for its own instant; `selection.zone_minutes` is not used.
-// Computed in the same order as above.
+// Computed in the same order as above; with `precise` every instant by
+// ComputePreciseInstant instead, and the times to the second if asked
+// (kalvest-cli's grid; the window asks for neither).
 std::array<std::string, kDisplayAllCellCount> FillAllCellTexts(
     const EventNameTable& names, const DisplayAllSelection& selection,
-    const TimeZone& zone, EuroDate& record);
+    const TimeZone& zone, EuroDate& record, bool precise = false,
+    TimePrecision precision = TimePrecision::kMinutes);
 
 }  // namespace kalvest

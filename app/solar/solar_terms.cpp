@@ -50,22 +50,38 @@ std::array<SolarTerm, kSolarTermCount> MeanSunTerms(std::int32_t year, bool prec
     return terms;
 }
 
+// Term i of the quarter that runs from `start` to `end` (the series'
+// instants, TT): the search starts where an even share of the quarter puts
+// it. std::lerp gives the quarter's end itself for the sixth term.
+double TrueSunTermInQuarter(int i, double start, double end) {
+    const double part = (i % kTermsPerQuarter + 1) / static_cast<double>(kTermsPerQuarter);
+    return SolarLongitudeInstant(SolarTermNames()[i].longitude_degrees,
+                                 std::lerp(start, end, part));
+}
+
+// The series' instant (TT) that closes quarter q of the year: q = 0 is the
+// December solstice of the year before, 1..4 the events of the year.
+double QuarterEnd(std::int32_t year, int q) {
+    if (q == 0) return EquinoxSolsticeJDE(kDecemberSolstice, year - 1);
+    return EquinoxSolsticeJDE(static_cast<std::int16_t>(q - 1), year);
+}
+
 }  // namespace
 
 std::array<double, kSolarTermCount> TrueSunSolarTermsJDE(std::int32_t year) {
-    const double quarter_ends[5] = {
-        EquinoxSolsticeJDE(kDecemberSolstice, year - 1), EquinoxSolsticeJDE(kMarchEquinox, year),
-        EquinoxSolsticeJDE(kJuneSolstice, year), EquinoxSolsticeJDE(kSeptemberEquinox, year),
-        EquinoxSolsticeJDE(kDecemberSolstice, year)};
+    double quarter_ends[5];
+    for (int q = 0; q < 5; ++q) quarter_ends[q] = QuarterEnd(year, q);
     std::array<double, kSolarTermCount> instants{};
     for (int i = 0; i < kSolarTermCount; ++i) {
         const int quarter = i / kTermsPerQuarter;
-        const double part = (i % kTermsPerQuarter + 1) / static_cast<double>(kTermsPerQuarter);
-        // std::lerp gives the quarter's end itself for part 1.
-        const double guess = std::lerp(quarter_ends[quarter], quarter_ends[quarter + 1], part);
-        instants[i] = SolarLongitudeInstant(SolarTermNames()[i].longitude_degrees, guess);
+        instants[i] = TrueSunTermInQuarter(i, quarter_ends[quarter], quarter_ends[quarter + 1]);
     }
     return instants;
+}
+
+double TrueSunSolarTermJDE(std::int32_t year, int index) {
+    const int quarter = index / kTermsPerQuarter;
+    return TrueSunTermInQuarter(index, QuarterEnd(year, quarter), QuarterEnd(year, quarter + 1));
 }
 
 std::array<SolarTerm, kSolarTermCount> SolarTermsOfYear(std::int32_t year,

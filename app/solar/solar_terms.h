@@ -45,4 +45,8 @@ std::array<SolarTerm, kSolarTermCount> SolarTermsOfYear(std::int32_t year,
 // PreciseEquinoxSolsticeJDE to the last bit. Needs InitPeriodicTerms.
 std::array<double, kSolarTermCount> TrueSunSolarTermsJDE(std::int32_t year);
 
+// One of them: term `index` (0 Xiaohan .. 23 Dongzhi) of `year`, equal to
+// TrueSunSolarTermsJDE(year)[index] to the last bit.
+double TrueSunSolarTermJDE(std::int32_t year, int index);
+
 }  // namespace kalvest

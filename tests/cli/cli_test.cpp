@@ -3,12 +3,15 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <regex>
 #include <sstream>
 #include <vector>
 
 #include "cli/cli.h"
 #include "common/program_version.h"
+#include "solar/modern_delta_t.h"
 
 namespace kalvest {
 namespace {
@@ -197,6 +200,8 @@ TEST(Cli, BadRangesZonesAndFormatsNameTheArgument) {
         {{"2021", "--grid", "--format", "ics"}, "--grid"},
         {{"-5..0", "--format", "ics"}, "iCalendar"},
         {{"2021", "--calendar"}, "--calendar"},
+        {{"2021", "--terms", "--events", "march"}, "--events"},
+        {{"2021", "--terms", "--grid"}, "--grid"},
     };
     for (const auto& [args, named] : bad) {
         const Result r = RunTool(args);
@@ -213,14 +218,16 @@ TEST(Cli, HelpListsEveryOptionAndVersionTheProgramsNumber) {
     EXPECT_EQ(help.err, "");
     for (const char* option : {"YEARS", "--events", "--method", "--calendar", "--zone", "--tz",
                                "--weekday", "--format", "--csv", "--grid", "--southern",
-                               "--version", "--help", "LMT", "local mean time"}) {
+                               "--version", "--help", "LMT", "local mean time", "--terms",
+                               "--precise", "--seconds", "(pingqi)", "24 equal parts",
+                               "Stephenson, Morrison and Hohenkerk", "measured values"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
     // Every option comes with an example: it appears again after its
     // description.
     for (const char* option : {"--events ", "--method ", "--calendar ", "--zone ", "--tz ",
                                "--weekday", "--format ", "--csv", "--grid", "--southern",
-                               "--version", "--help"}) {
+                               "--version", "--help", "--terms", "--precise", "--seconds"}) {
         std::size_t examples = 0;
         for (std::size_t at = help.out.find(option); at != std::string::npos;
              at = help.out.find(option, at + 1)) {
@@ -337,6 +344,116 @@ TEST(Cli, GridIsTheDisplayAllWindowsCells) {
     EXPECT_NE(r.out.find("| Lughnassad "), std::string::npos);
     EXPECT_NE(r.out.find("AEDT"), std::string::npos);
     EXPECT_NE(r.out.find("\n--------------------\nAll dates and times for 2022"),
+              std::string::npos);
+}
+
+// ERFA with the measured Delta T puts the March equinox of 2021 at
+// 09:37:28.6 UT; the series, to the minute, at 09:37.
+TEST(Cli, PreciseMarchEquinoxToTheSecond) {
+    const Result r = RunTool({"2021", "--precise", "--seconds", "--events", "march"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Spring (March) equinox ........ 2021-03-20 CE 09:37:28 GMT\n");
+    EXPECT_EQ(RunTool({"2021", "--precise", "--events", "march"}).out,
+              "Spring (March) equinox ........ 2021-03-20 CE 09:37 GMT\n");
+}
+
+// The output with the seconds of every time cut off, and the grid's
+// columns, which the seconds widen, narrowed to their text.
+std::string WithoutSeconds(const std::string& text) {
+    const std::regex with_seconds("([ ,\"])([0-9]{2}:[0-9]{2}):[0-9]{2}");
+    const std::regex grid_padding(" +\\|");
+    const std::regex grid_rule("-{2,}");
+    return std::regex_replace(
+        std::regex_replace(std::regex_replace(text, with_seconds, "$1$2"), grid_padding, " |"),
+        grid_rule, "-");
+}
+
+// Every time of every format, the grid and the solar terms included, gains
+// its seconds, and nothing else changes: with them cut off again the
+// output is the output without --seconds.
+TEST(Cli, SecondsAddSecondsToEveryTimeAndNothingElse) {
+    const std::vector<std::vector<std::string>> runs = {
+        {"1..40", "--weekday"},
+        {"1840..1860", "--tz", "Europe/Dublin", "--csv"},
+        {"-60..-40", "--calendar", "julian", "--zone", "GMT-12:00", "--format", "json"},
+        {"1990..2030", "--tz", "Australia/Lord_Howe", "--precise"},
+        {"2020..2022", "--grid", "--southern", "--tz", "America/St_Johns"},
+        {"2021", "--grid", "--precise"},
+        {"2024..2026", "--terms", "--tz", "Asia/Shanghai", "--weekday"},
+        {"1..3", "--terms", "--precise", "--calendar", "julian", "--format", "json"},
+        {"2999..3000", "--terms", "--method", "mean", "--csv"},
+    };
+    for (std::vector<std::string> args : runs) {
+        const Result minutes = RunTool(args);
+        args.push_back("--seconds");
+        const Result seconds = RunTool(args);
+        EXPECT_EQ(seconds.status, 0) << args[0];
+        EXPECT_NE(seconds.out, minutes.out) << args[0];
+        EXPECT_EQ(WithoutSeconds(seconds.out), WithoutSeconds(minutes.out)) << args[0];
+        // No time to the minute is left.
+        EXPECT_FALSE(std::regex_search(seconds.out, std::regex("[ ,\"][0-9]{2}:[0-9]{2}[^:0-9]")))
+            << args[0];
+    }
+}
+
+std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) rows.push_back(CsvFields(line));
+    return rows;
+}
+
+// --precise moves each instant by what separates the series from the
+// Sun's longitude (up to a minute) and varquel's Delta T from the modern
+// one (up to half a minute by 2100). The rows stay the same, and each
+// carries the modern Delta T of its instant.
+TEST(Cli, PreciseStaysNearTheWindowsInstants) {
+    const auto series = CsvRows(RunTool({"1900..2100", "--csv"}).out);
+    const auto precise = CsvRows(RunTool({"1900..2100", "--csv", "--precise"}).out);
+    ASSERT_EQ(series.size(), 1u + 201u * 12u);
+    ASSERT_EQ(precise.size(), series.size());
+    EXPECT_EQ(precise[0], series[0]);
+    double worst = 0.0;
+    for (std::size_t i = 1; i < series.size(); ++i) {
+        for (std::size_t column : {0, 1, 2, 3}) EXPECT_EQ(precise[i][column], series[i][column]);
+        const double jd = std::stod(precise[i][4]);
+        const double off = (jd - std::stod(series[i][4])) * 86400.0;
+        worst = std::fmax(worst, std::fabs(off));
+        EXPECT_LT(std::fabs(off), 90.0) << series[i][0] << " " << series[i][1] << " "
+                                        << series[i][2] << " " << series[i][3];
+        EXPECT_NEAR(std::stod(precise[i][5]), ModernDeltaTSecondsAt(jd) / 60.0, 1e-6);
+    }
+    std::cout << "1900..2100: --precise within " << worst << " s of the window's instants\n";
+}
+
+TEST(Cli, TermsOfAYearByBothMethodsInBeijingTime) {
+    const Result r = RunTool({"2025", "--terms", "--method", "both", "--tz", "Asia/Shanghai"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    std::vector<std::string> lines;
+    std::istringstream text(r.out);
+    for (std::string line; std::getline(text, line);) lines.push_back(line);
+    // Each term by both methods (the listing's own tests check the order
+    // and the fields).
+    ASSERT_EQ(lines.size(), 48u);
+    EXPECT_EQ(lines[4],
+              "315° Lìchūn       Start of Spring       true sun  2025-02-03 CE 22:10 CST  Imbolc");
+
+    // One method alone is the same lines without the other's; a range sets
+    // its years apart.
+    const Result true_sun =
+        RunTool({"2025", "--terms", "--method", "true", "--tz", "Asia/Shanghai"});
+    std::string only_true;
+    for (const std::string& line : lines) {
+        if (line.find("  true sun  ") != std::string::npos) only_true += line + "\n";
+    }
+    EXPECT_EQ(true_sun.out, only_true);
+    const Result range = RunTool({"2024..2025", "--terms", "--csv"});
+    EXPECT_EQ(std::count(range.out.begin(), range.out.end(), '\n'), 1 + 96);
+    EXPECT_EQ(range.out.substr(0, range.out.find('\n')),
+              "year,solar_longitude,name,pinyin,english,turning_point,method,jd_ut,"
+              "delta_t_minutes,date,time,zone,weekday,utc_offset_minutes");
+    EXPECT_NE(RunTool({"2024..2025", "--terms"}).out.find("\n--------------------\n285° "),
               std::string::npos);
 }
 
