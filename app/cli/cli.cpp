@@ -13,6 +13,7 @@
 #include "export/grid_table.h"
 #include "export/icalendar_writer.h"
 #include "export/json_writer.h"
+#include "export/moon_listing.h"
 #include "export/solar_listing.h"
 #include "export/text_writer.h"
 #include "main_window/display_all_texts.h"
@@ -41,8 +42,7 @@ std::string SeparatorLine() {
 
 std::unique_ptr<TimeZone> ChosenZone(const CliOptions& options) {
     if (!options.tz) {
-        return std::make_unique<FixedOffsetZone>(options.zone_minutes * 60,
-                                                 ZoneSuffix(options.zone_minutes).substr(1));
+        return std::make_unique<FixedOffsetZone>(FixedWindowZone(options.zone_minutes));
     }
     try {
         if (*options.tz == "local") return SystemTimeZone();
@@ -84,15 +84,23 @@ std::string Produce(const CliOptions& options, std::string& note) {
     const std::unique_ptr<TimeZone> zone = ChosenZone(options);
     if (options.grid) return GridText(options, *zone);
 
-    const SolarListingRequest request{options.first_year, options.last_year,
-                                      options.selection};
     // Room for every line at once (about 100 characters an event in each
     // format): growing a text of megabytes step by step costs more than
     // the arithmetic of the lines.
     std::string text;
+    const std::size_t events_a_year = options.moon ? 50 : PlanRun(options.selection).size();
     text.reserve(static_cast<std::size_t>(options.last_year - options.first_year + 1) *
-                 PlanRun(options.selection).size() * 128);
+                 events_a_year * 128);
     const auto list = [&](ListingWriter& writer) {
+        if (options.moon) {
+            const MoonListingRequest moon{options.first_year, options.last_year,
+                                          options.selection.calendar_code, options.eclipses_only,
+                                          options.selection.include_weekday};
+            ListMoonEvents(moon, *zone, writer);
+            return;
+        }
+        const SolarListingRequest request{options.first_year, options.last_year,
+                                          options.selection};
         ListSolarEvents(request, *zone, DefaultEventNames(), writer);
     };
     switch (options.format) {

@@ -66,6 +66,11 @@ const char* const kHelp =
     "                     kalvest-cli 2024 --grid\n"
     "  --southern       with --grid: the southern hemisphere's names\n"
     "                     kalvest-cli 2024 --grid --southern\n"
+    "  --moon           the Moon instead: every new moon, first quarter, full\n"
+    "                   moon and last quarter, an eclipse under its phase\n"
+    "                     kalvest-cli 2025 --moon --tz Europe/Dublin\n"
+    "  --eclipses       only the new and full moons with an eclipse\n"
+    "                     kalvest-cli 2025 --eclipses --tz Europe/Dublin\n"
     "  --version        print the version\n"
     "                     kalvest-cli --version\n"
     "  -h, --help       print this help\n"
@@ -82,7 +87,18 @@ const char* const kHelp =
     "delta_t_minutes, date, time, zone, weekday and utc_offset_minutes; JSON adds\n"
     "iso_utc. iCalendar holds no years before 1: their events are left out, with\n"
     "a note on standard error. A bad argument gets one line on standard error\n"
-    "and exit status 2.\n";
+    "and exit status 2.\n"
+    "\n"
+    "With --moon or --eclipses a lunar eclipse lists its kind, magnitude,\n"
+    "contacts and greatest eclipse; a solar eclipse only its kind, since the\n"
+    "method does not say where it is seen. CSV and JSON carry the columns year,\n"
+    "lunation, phase (new, first_quarter, full, last_quarter), jde, jd_ut,\n"
+    "delta_t_minutes, date, time, zone, weekday, utc_offset_minutes, eclipse\n"
+    "(the class of varquel.h, 0 for none), eclipse_kind, saros, greatest_jd_ut,\n"
+    "greatest_local, gamma, mag_penumbral, mag_umbral, and for each contact of a\n"
+    "lunar eclipse (penumbral_begin, partial_begin, total_begin, total_end,\n"
+    "partial_end, penumbral_end) its _jd_ut and _local. iCalendar adds each lunar\n"
+    "eclipse as an event from its first to its last contact.\n";
 
 // The window's year check with the tool's wider range; a lone sign or a
 // text with blanks is no year here.
@@ -201,6 +217,8 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     bool weekday = false;
     bool grid = false;
     bool southern = false;
+    bool moon = false;
+    bool eclipses = false;
 
     // The options as kHelp describes them.
     app.add_option("YEARS", years)->required();
@@ -219,9 +237,15 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
                                 zone_option, tz_option, format_option}) {
         option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     }
+    CLI::Option* moon_option = app.add_flag("--moon", moon);
+    CLI::Option* eclipses_option = app.add_flag("--eclipses", eclipses);
     tz_option->excludes(zone_option);
     grid_option->excludes(events_option)->excludes(method_option)->excludes(weekday_option);
     southern_option->needs(grid_option);
+    moon_option->excludes(eclipses_option);
+    for (CLI::Option* option : {moon_option, eclipses_option}) {
+        option->excludes(grid_option)->excludes(events_option)->excludes(method_option);
+    }
 
     ParsedArguments parsed;
     try {
@@ -261,6 +285,8 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
         }
         options.grid = grid;
         options.southern = southern;
+        options.moon = moon || eclipses;
+        options.eclipses_only = eclipses;
         if (grid && options.format != OutputFormat::kText) {
             throw UsageError{"--grid: prints a text table and takes no other format"};
         }

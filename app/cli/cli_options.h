@@ -25,6 +25,10 @@ struct CliOptions {
     std::int16_t zone_minutes = 0;  // --zone, one of the window's 49 offsets
     bool grid = false;
     bool southern = false;
+    // --moon (every phase) or --eclipses (only the new and full moons with
+    // an eclipse): the Moon's listing instead of the solar events.
+    bool moon = false;
+    bool eclipses_only = false;
 };
 
 struct ParsedArguments {

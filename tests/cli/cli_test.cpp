@@ -197,6 +197,12 @@ TEST(Cli, BadRangesZonesAndFormatsNameTheArgument) {
         {{"2021", "--grid", "--format", "ics"}, "--grid"},
         {{"-5..0", "--format", "ics"}, "iCalendar"},
         {{"2021", "--calendar"}, "--calendar"},
+        {{"2021", "--moon", "--eclipses"}, "--moon"},
+        {{"2021", "--moon", "--grid"}, "--moon"},
+        {{"2021", "--eclipses", "--events", "march"}, "--eclipses"},
+        {{"2021", "--moon", "--method", "mean"}, "--moon"},
+        {{"2021", "--moon", "--southern"}, "--southern"},
+        {{"-1..0", "--moon", "--format", "ics"}, "iCalendar"},
     };
     for (const auto& [args, named] : bad) {
         const Result r = RunTool(args);
@@ -213,14 +219,15 @@ TEST(Cli, HelpListsEveryOptionAndVersionTheProgramsNumber) {
     EXPECT_EQ(help.err, "");
     for (const char* option : {"YEARS", "--events", "--method", "--calendar", "--zone", "--tz",
                                "--weekday", "--format", "--csv", "--grid", "--southern",
-                               "--version", "--help", "LMT", "local mean time"}) {
+                               "--moon", "--eclipses", "--version", "--help", "LMT",
+                               "local mean time", "penumbral_end"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
     // Every option comes with an example: it appears again after its
     // description.
     for (const char* option : {"--events ", "--method ", "--calendar ", "--zone ", "--tz ",
                                "--weekday", "--format ", "--csv", "--grid", "--southern",
-                               "--version", "--help"}) {
+                               "--moon", "--eclipses", "--version", "--help"}) {
         std::size_t examples = 0;
         for (std::size_t at = help.out.find(option); at != std::string::npos;
              at = help.out.find(option, at + 1)) {
@@ -337,6 +344,99 @@ TEST(Cli, GridIsTheDisplayAllWindowsCells) {
     EXPECT_NE(r.out.find("| Lughnassad "), std::string::npos);
     EXPECT_NE(r.out.find("AEDT"), std::string::npos);
     EXPECT_NE(r.out.find("\n--------------------\nAll dates and times for 2022"),
+              std::string::npos);
+}
+
+// The eclipses of 2025 on Irish clocks: the two total lunar eclipses with
+// their contacts, and the two partial solar eclipses by their kind alone.
+TEST(Cli, EclipsesOf2025InIrishTime) {
+    const Result r = RunTool({"2025", "--eclipses", "--tz", "Europe/Dublin"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              "Full moon ..................... 2025-03-14 CE 06:54 GMT\n"
+              "  Total lunar eclipse, umbral magnitude 1.175\n"
+              "    Penumbral phase begins .... 2025-03-14 CE 03:59 GMT\n"
+              "    Partial phase begins ...... 2025-03-14 CE 05:10 GMT\n"
+              "    Total phase begins ........ 2025-03-14 CE 06:27 GMT\n"
+              "    Greatest eclipse .......... 2025-03-14 CE 06:59 GMT\n"
+              "    Total phase ends .......... 2025-03-14 CE 07:31 GMT\n"
+              "    Partial phase ends ........ 2025-03-14 CE 08:47 GMT\n"
+              "    Penumbral phase ends ...... 2025-03-14 CE 09:59 GMT\n"
+              "New moon ...................... 2025-03-29 CE 10:57 GMT\n"
+              "  Partial solar eclipse\n"
+              "Full moon ..................... 2025-09-07 CE 19:08 IST\n"
+              "  Total lunar eclipse, umbral magnitude 1.361\n"
+              "    Penumbral phase begins .... 2025-09-07 CE 16:29 IST\n"
+              "    Partial phase begins ...... 2025-09-07 CE 17:27 IST\n"
+              "    Total phase begins ........ 2025-09-07 CE 18:30 IST\n"
+              "    Greatest eclipse .......... 2025-09-07 CE 19:11 IST\n"
+              "    Total phase ends .......... 2025-09-07 CE 19:52 IST\n"
+              "    Partial phase ends ........ 2025-09-07 CE 20:55 IST\n"
+              "    Penumbral phase ends ...... 2025-09-07 CE 21:54 IST\n"
+              "New moon ...................... 2025-09-21 CE 20:53 IST\n"
+              "  Partial solar eclipse\n");
+}
+
+// Every phase in every format, over a range, with the window's zones and
+// calendars.
+TEST(Cli, MoonPhasesInEveryFormat) {
+    Result r = RunTool({"2024..2025", "--moon", "--zone", "GMT+05:30", "--weekday"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("Last quarter .................. 2024-01-04 CE 09:00 GMT+05:30, "
+                          "Thursday\n",
+                          0),
+              0u)
+        << r.out.substr(0, 80);
+    EXPECT_NE(r.out.find("\n--------------------\nFirst quarter ................. 2025-01-07 CE"),
+              std::string::npos);
+
+    r = RunTool({"2025", "--moon", "--csv", "--calendar", "julian"});
+    std::istringstream lines(r.out);
+    std::string header;
+    std::getline(lines, header);
+    EXPECT_EQ(header.rfind("year,lunation,phase,jde,jd_ut,delta_t_minutes,date,time,zone,weekday,"
+                           "utc_offset_minutes,eclipse,eclipse_kind,saros,greatest_jd_ut,",
+                           0),
+              0u);
+    int rows = 0;
+    int eclipses = 0;
+    for (std::string row; std::getline(lines, row); ++rows) {
+        const std::vector<std::string> fields = CsvFields(row);
+        EXPECT_EQ(fields[0], "2025");
+        EXPECT_NE(fields[6].find(" JC"), std::string::npos);
+        eclipses += fields[11] != "0";
+    }
+    EXPECT_TRUE(rows >= 49 && rows <= 51) << rows;
+    EXPECT_EQ(eclipses, 4);
+
+    r = RunTool({"2025", "--eclipses", "--format", "json", "--tz", "Europe/Dublin"});
+    const nlohmann::json json = nlohmann::json::parse(r.out);
+    ASSERT_EQ(json.size(), 4u);
+    EXPECT_EQ(json[2]["phase"], "full");
+    EXPECT_EQ(json[2]["eclipse"], 10);
+    EXPECT_EQ(json[2]["eclipse_kind"], "total lunar eclipse");
+    EXPECT_EQ(json[2]["zone"], "IST");
+    EXPECT_EQ(json[2]["total_end_local"], "2025-09-07 CE 19:52 IST");
+    EXPECT_EQ(json[3]["eclipse_kind"], "partial solar eclipse");
+    EXPECT_TRUE(json[3]["mag_umbral"].is_null());
+    EXPECT_TRUE(json[3]["total_end_jd_ut"].is_null());
+    EXPECT_EQ(json[3]["iso_utc"].get<std::string>().substr(0, 16), "2025-09-21T19:53");
+
+    // One event per phase; each lunar eclipse adds one from its first to
+    // its last contact.
+    r = RunTool({"2025", "--moon", "--format", "ics"});
+    std::size_t events = 0;
+    for (std::size_t at = r.out.find("BEGIN:VEVENT"); at != std::string::npos;
+         at = r.out.find("BEGIN:VEVENT", at + 1)) {
+        ++events;
+    }
+    EXPECT_EQ(events, static_cast<std::size_t>(rows) + 2);
+    EXPECT_NE(r.out.find("UID:moon-317-eclipse@kalvest\r\n"
+                         "DTSTAMP:"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("DTSTART:20250907T152923Z\r\nDTEND:20250907T205401Z\r\n"
+                         "SUMMARY:Total lunar eclipse\r\n"),
               std::string::npos);
 }
 

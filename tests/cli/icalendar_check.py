@@ -3,7 +3,8 @@
 
     icalendar_check.py parse KALVEST_CLI   strict parse (Debian python3-icalendar)
     icalendar_check.py khal KALVEST_CLI    import into a temporary khal calendar
-                                           and list the events in Irish time
+                                           and list the events in Irish time (the
+                                           solar events, and the eclipses of 2025)
 
 Exit status 77 (a skipped test for CTest) with a message where the package
 the check needs is missing.
@@ -12,6 +13,7 @@ the check needs is missing.
 import csv
 import datetime
 import io
+import json
 import os
 import shutil
 import subprocess
@@ -21,7 +23,10 @@ import tempfile
 SKIPPED = 77
 YEARS = "2024..2026"
 EVENTS = 36
+MOON_YEARS = "2025..2026"
 UNIX_EPOCH_JD = 2440587.5
+PHASE_NAMES = {"new": "New moon", "first_quarter": "First quarter", "full": "Full moon",
+               "last_quarter": "Last quarter"}
 
 
 def run(cli, *args):
@@ -75,6 +80,29 @@ def parse(cli):
     again = icalendar.Calendar.from_ical(run(cli, YEARS, "--format", "ics"))
     assert [str(e["UID"]) for e in again.walk("VEVENT")] == [str(e["UID"]) for e in events]
     print(f"{EVENTS} events parsed strictly")
+    return parse_moon(icalendar, cli)
+
+
+def parse_moon(icalendar, cli):
+    """The Moon's phases: one instant per phase, and each lunar eclipse
+    from its first to its last contact."""
+    data = run(cli, MOON_YEARS, "--moon", "--format", "ics")
+    check_lines(data)
+    calendar = icalendar.Calendar.from_ical(data)
+    errors = [(c.name, c.errors) for c in calendar.walk() if getattr(c, "errors", None)]
+    assert not errors, f"parse errors: {errors}"
+    events = calendar.walk("VEVENT")
+    rows = list(csv.DictReader(io.StringIO(run(cli, MOON_YEARS, "--moon", "--csv").decode())))
+    lunar = [row for row in rows if int(row["eclipse"]) >= 8]
+    assert len(events) == len(rows) + len(lunar), f"{len(events)} events, {len(rows)} phases"
+    assert len({str(e["UID"]) for e in events}) == len(events), "UIDs repeat"
+    spans = [e for e in events if "DTEND" in e]
+    assert len(spans) == len(lunar)
+    for span, row in zip(spans, lunar):
+        start, end = span.decoded("DTSTART"), span.decoded("DTEND")
+        assert start < end and str(span["SUMMARY"]) == row["eclipse_kind"].capitalize()
+        assert str(span["UID"]) == f"moon-{row['lunation']}-eclipse@kalvest"
+    print(f"{len(events)} moon events parsed strictly, {len(spans)} lunar eclipses")
     return 0
 
 
@@ -90,6 +118,22 @@ def irish_lines(cli):
     return lines
 
 
+def irish_eclipses(cli):
+    """'2025-09-07 16:29 Total lunar eclipse' and '2025-09-07 19:08 Full moon,
+    total lunar eclipse' for the eclipses of 2025, in time order, from the
+    JSON output in Irish time."""
+    lines = []
+    rows = json.loads(run(cli, "2025", "--eclipses", "--format", "json", "--tz",
+                          "Europe/Dublin"))
+    for row in rows:
+        lines.append(f"{row['date'][:10]} {row['time']} "
+                     f"{PHASE_NAMES[row['phase']]}, {row['eclipse_kind']}")
+        if row["penumbral_begin_local"]:
+            date, _, time, _ = row["penumbral_begin_local"].split()
+            lines.append(f"{date} {time} {row['eclipse_kind'].capitalize()}")
+    return sorted(lines)
+
+
 def khal(cli):
     program = shutil.which("khal")
     if program is None:
@@ -102,6 +146,9 @@ def khal(cli):
 [[kalvest]]
 path = {home}/kalvest
 type = calendar
+[[moon]]
+path = {home}/moon
+type = calendar
 [locale]
 local_timezone = Europe/Dublin
 default_timezone = Europe/Dublin
@@ -113,23 +160,33 @@ longdatetimeformat = %Y-%m-%d %H:%M
 [sqlite]
 path = {home}/khal.db
 """)
-        os.mkdir(os.path.join(home, "kalvest"))
-        ics = os.path.join(home, "solar.ics")
-        with open(ics, "wb") as file:
-            file.write(run(cli, YEARS, "--format", "ics"))
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home)
         khal_run = [program, "-c", config_path]
-        subprocess.run(khal_run + ["import", "--batch", "-a", "kalvest", ics],
-                       check=True, env=env)
-        listed = subprocess.run(
-            khal_run + ["list", "--day-format", "", "--format",
-                        "{start-date} {start-time} {title}", "2024-01-01", "2027-01-01"],
-            check=True, capture_output=True, env=env).stdout.decode().splitlines()
+
+        def import_and_list(name, data, first, last):
+            os.mkdir(os.path.join(home, name))
+            ics = os.path.join(home, name + ".ics")
+            with open(ics, "wb") as file:
+                file.write(data)
+            subprocess.run(khal_run + ["import", "--batch", "-a", name, ics],
+                           check=True, env=env)
+            return subprocess.run(
+                khal_run + ["list", "-a", name, "--day-format", "", "--format",
+                            "{start-date} {start-time} {title}", first, last],
+                check=True, capture_output=True, env=env).stdout.decode().splitlines()
+
+        listed = import_and_list("kalvest", run(cli, YEARS, "--format", "ics"),
+                                 "2024-01-01", "2027-01-01")
+        eclipses = import_and_list("moon", run(cli, "2025", "--eclipses", "--format", "ics"),
+                                   "2025-01-01", "2026-01-01")
     expected = irish_lines(cli)
     assert len(expected) == EVENTS
     assert listed == expected, "\n".join(
         f"khal {got!r} / kalvest {want!r}" for got, want in zip(listed, expected) if got != want)
     print(f"khal lists the {EVENTS} events at kalvest-cli's Irish times")
+    expected = irish_eclipses(cli)
+    assert eclipses == expected, f"khal {eclipses} / kalvest {expected}"
+    print(f"khal lists the eclipses of 2025 at kalvest-cli's Irish times: {eclipses}")
     return 0
 
 
