@@ -45,8 +45,7 @@ std::unique_ptr<TimeZone> ChosenZone(const CliOptions& options) {
         return std::make_unique<FixedOffsetZone>(FixedWindowZone(options.zone_minutes));
     }
     try {
-        if (*options.tz == "local") return SystemTimeZone();
-        if (std::unique_ptr<TimeZone> zone = NamedTimeZone(*options.tz)) return zone;
+        if (std::unique_ptr<TimeZone> zone = UserNamedTimeZone(*options.tz)) return zone;
     } catch (const ZoneDatabaseError& e) {
         throw CliFailure{e.what(), kStatusFailure};
     }
