@@ -23,11 +23,10 @@ constexpr const char* kGreatestEclipseName = "Greatest eclipse";
 const std::vector<std::string>& Columns() {
     static const std::vector<std::string> columns = [] {
         std::vector<std::string> c = {
-            "year",           "lunation",      "phase",         "jde",
-            "jd_ut",          "delta_t_minutes", "date",        "time",
-            "zone",           "weekday",       "utc_offset_minutes", "eclipse",
-            "eclipse_kind",   "saros",         "greatest_jd_ut", "greatest_local",
-            "gamma",          "mag_penumbral", "mag_umbral"};
+            "year", "lunation", "phase", "jde", "jd_ut", "delta_t_minutes",
+            "date", "time", "zone", "weekday", "utc_offset_minutes",
+            "eclipse", "eclipse_kind", "saros", "greatest_jd_ut", "greatest_local",
+            "gamma", "mag_penumbral", "mag_umbral"};
         for (const LunarContact contact : kLunarContacts) {
             const std::string key(LunarContactKey(contact));
             c.push_back(key + "_jd_ut");
@@ -49,7 +48,9 @@ FieldValue JdValue(double jd) { return FieldValue::Fixed(jd, 10); }
 
 std::string Capitalized(std::string_view text) {
     std::string out(text);
-    if (!out.empty()) out[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[0])));
+    if (!out.empty()) {
+        out[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[0])));
+    }
     return out;
 }
 
@@ -76,7 +77,7 @@ std::string KindLine(const Eclipse& eclipse) {
 }
 
 // The moments of a lunar eclipse in time order: the contacts that occur,
-// with greatest eclipse between the first three and the last three.
+// greatest eclipse between those that begin a phase and those that end one.
 struct NamedMoment {
     std::string name;
     const ZonedInstant* instant;
@@ -94,7 +95,7 @@ std::vector<NamedMoment> LunarMoments(const Eclipse& eclipse) {
     return moments;
 }
 
-std::string TextLines(const MoonPhaseEvent& phase, bool include_weekday) {
+std::string PhaseText(const MoonPhaseEvent& phase, bool include_weekday) {
     std::string text = DottedLabel(std::string(MoonPhaseName(phase.phase))) +
                        TimeText(phase.instant.local, include_weekday);
     if (!phase.eclipse) return text;
@@ -142,9 +143,12 @@ CalendarEntry LunarEclipseEntry(const MoonPhaseEvent& phase) {
     return entry;
 }
 
-void AddInstantFields(std::vector<FieldValue>& fields, const std::optional<ZonedInstant>& instant) {
+// The instant's jd_ut and its local date, time and zone; nulls for none.
+void AddInstantFields(std::vector<FieldValue>& fields,
+                      const std::optional<ZonedInstant>& instant) {
     fields.push_back(instant ? JdValue(instant->jd_ut) : FieldValue::Null());
-    fields.push_back(instant ? FieldValue::Text(instant->local.DateTimeZone()) : FieldValue::Null());
+    fields.push_back(instant ? FieldValue::Text(instant->local.DateTimeZone())
+                             : FieldValue::Null());
 }
 
 void FillFields(std::vector<FieldValue>& fields, std::int32_t year, const MoonPhaseEvent& p) {
@@ -171,9 +175,14 @@ void FillFields(std::vector<FieldValue>& fields, std::int32_t year, const MoonPh
     fields.push_back(FieldValue::Integer(e->saros));
     AddInstantFields(fields, e->greatest);
     fields.push_back(FieldValue::Fixed(e->gamma, 4));
-    fields.push_back(e->IsLunar() ? FieldValue::Fixed(e->mag_penumbral, 4) : FieldValue::Null());
-    fields.push_back(e->IsLunar() ? FieldValue::Fixed(e->mag_umbral, 4) : FieldValue::Null());
-    for (const LunarContact contact : kLunarContacts) AddInstantFields(fields, e->Contact(contact));
+    const auto lunar_only = [&](double value) {
+        return e->IsLunar() ? FieldValue::Fixed(value, 4) : FieldValue::Null();
+    };
+    fields.push_back(lunar_only(e->mag_penumbral));
+    fields.push_back(lunar_only(e->mag_umbral));
+    for (const LunarContact contact : kLunarContacts) {
+        AddInstantFields(fields, e->Contact(contact));
+    }
 }
 
 }  // namespace
@@ -185,13 +194,15 @@ void ListMoonEvents(const MoonListingRequest& request, const TimeZone& zone,
     // their memory from phase to phase.
     ListedEvent event;
     for (std::int32_t year = request.first_year; year <= request.last_year; ++year) {
-        for (const MoonPhaseEvent& phase : MoonCalendarOfYear(year, request.calendar_code, zone)) {
+        for (const MoonPhaseEvent& phase :
+             MoonCalendarOfYear(year, request.calendar_code, zone)) {
             if (request.eclipses_only && !phase.eclipse) continue;
             event.section = year;
-            event.text_line = TextLines(phase, request.include_weekday);
+            event.text_line = PhaseText(phase, request.include_weekday);
             event.calendar = PhaseEntry(phase);
             event.further_entries.clear();
-            if (phase.eclipse && phase.eclipse->IsLunar()) {
+            if (phase.eclipse && phase.eclipse->FirstContact() &&
+                phase.eclipse->LastContact()) {
                 event.further_entries.push_back(LunarEclipseEntry(phase));
             }
             FillFields(event.fields, year, phase);
