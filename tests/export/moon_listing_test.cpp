@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -66,7 +65,6 @@ void CheckListing(std::int32_t first, std::int32_t last, std::int16_t calendar,
             EXPECT_EQ(row["year"].integer(), year);
             EXPECT_EQ(row["lunation"].integer(), phase.lunation);
             EXPECT_EQ(row["phase"].text(), MoonPhaseKey(phase.phase));
-            EXPECT_EQ(row["jd_ut"].ToText(), FieldValue::Fixed(phase.instant.jd_ut, 10).ToText());
             const LocalTime& local = phase.instant.local;
             EXPECT_EQ(row["date"].text(), local.date);
             EXPECT_EQ(row["zone"].text(), local.zone);
@@ -96,8 +94,6 @@ void CheckListing(std::int32_t first, std::int32_t last, std::int16_t calendar,
             EXPECT_EQ(row["greatest_local"].text(), e.greatest.local.DateTimeZone());
             EXPECT_EQ(row["mag_umbral"].type(),
                       e.IsLunar() ? FieldValue::Type::kNumber : FieldValue::Type::kNull);
-            EXPECT_NE(event.calendar.summary.find(EclipseClassName(e.eclipse_class)),
-                      std::string::npos);
             std::size_t contacts = 0;
             for (const LunarContact c : kLunarContacts) {
                 const std::string key(LunarContactKey(c));
@@ -168,22 +164,24 @@ TEST(MoonListing, UidsAreUniqueAndStable) {
                                          FixedOffsetZone(0, "GMT"));
     const EventList b = MoonEventListing({2023, 2025, kCalendarJulian, false, true},
                                          FixedOffsetZone(43200, "GMT+12:00"));
-    std::map<std::string, std::string> summaries;
-    std::set<std::string> uids;
-    for (const EventList* list : {&a, &b}) {
-        for (const ListedEvent& event : list->events) {
-            for (const CalendarEntry* entry = &event.calendar; entry;
-                 entry = entry == &event.calendar && !event.further_entries.empty()
-                             ? &event.further_entries[0]
-                             : nullptr) {
-                if (list == &a) {
-                    EXPECT_TRUE(uids.insert(entry->uid).second) << entry->uid;
-                    summaries[entry->uid] = entry->summary;
-                } else if (summaries.count(entry->uid)) {
-                    EXPECT_EQ(summaries[entry->uid], entry->summary);
-                }
+    const auto entries = [](const EventList& list) {
+        std::map<std::string, std::string> summaries;  // by UID
+        std::size_t count = 0;
+        for (const ListedEvent& event : list.events) {
+            summaries[event.calendar.uid] = event.calendar.summary;
+            for (const CalendarEntry& entry : event.further_entries) {
+                summaries[entry.uid] = entry.summary;
+                ++count;
             }
+            ++count;
         }
+        EXPECT_EQ(summaries.size(), count) << "UIDs repeat";
+        return summaries;
+    };
+    const auto in_a = entries(a);
+    // The same phase has the same UID and summary in any zone and calendar.
+    for (const auto& [uid, summary] : entries(b)) {
+        if (in_a.count(uid)) EXPECT_EQ(in_a.at(uid), summary) << uid;
     }
     EXPECT_EQ(a.events.front().calendar.uid, "moon-284-full@kalvest");
     EXPECT_EQ(MoonListingTitle("2025", kCalendarGregorian, "GMT+01:00", false),
