@@ -181,7 +181,9 @@ TEST(MoonListing, UidsAreUniqueAndStable) {
     const auto in_a = entries(a);
     // The same phase has the same UID and summary in any zone and calendar.
     for (const auto& [uid, summary] : entries(b)) {
-        if (in_a.count(uid)) EXPECT_EQ(in_a.at(uid), summary) << uid;
+        if (in_a.count(uid)) {
+            EXPECT_EQ(in_a.at(uid), summary) << uid;
+        }
     }
     EXPECT_EQ(a.events.front().calendar.uid, "moon-284-full@kalvest");
     EXPECT_EQ(MoonListingTitle("2025", kCalendarGregorian, "GMT+01:00", false),
