@@ -3,8 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "datetime/date_time_text.h"
+#include "datetime/time_zone.h"
+#include "datetime/zone_database.h"
 #include "lunar/moon_calendar.h"
 
 namespace {
@@ -13,7 +16,7 @@ namespace {
 // from the consensus of the long-term formulas instead of one parabola.
 void BM_MoonCalendarOfYear(benchmark::State& state) {
     const auto year = static_cast<std::int32_t>(state.range(0));
-    const kalvest::UtcOffsetAt zone = kalvest::FixedUtcOffset(60);
+    const kalvest::FixedOffsetZone zone(3600, "GMT+01:00");
     for (auto _ : state) {
         auto phases = kalvest::MoonCalendarOfYear(year, kalvest::kCalendarGregorian, zone);
         benchmark::DoNotOptimize(phases.data());
@@ -21,21 +24,23 @@ void BM_MoonCalendarOfYear(benchmark::State& state) {
 }
 BENCHMARK(BM_MoonCalendarOfYear)->Arg(2025)->Arg(-2000)->Unit(benchmark::kMicrosecond);
 
-// A zone whose offset changes within the year, as a zone with daylight
-// saving does (here: +60 from 30 March to 26 October 2025, 01:00 UT).
+// A zone of the time zone database with daylight saving time, whose
+// offset and abbreviation are looked up for every instant.
 void BM_MoonCalendarWithDaylightSaving(benchmark::State& state) {
-    const kalvest::UtcOffsetAt zone = [](double jd_ut) {
-        return jd_ut >= 2460764.541667 && jd_ut < 2460974.541667 ? 60 : 0;
-    };
+    const std::unique_ptr<kalvest::TimeZone> zone = kalvest::NamedTimeZone("Europe/Dublin");
+    if (!zone) {
+        state.SkipWithError("no zone Europe/Dublin");
+        return;
+    }
     for (auto _ : state) {
-        auto phases = kalvest::MoonCalendarOfYear(2025, kalvest::kCalendarGregorian, zone);
+        auto phases = kalvest::MoonCalendarOfYear(2025, kalvest::kCalendarGregorian, *zone);
         benchmark::DoNotOptimize(phases.data());
     }
 }
 BENCHMARK(BM_MoonCalendarWithDaylightSaving)->Unit(benchmark::kMicrosecond);
 
 void BM_EclipsesOfYear(benchmark::State& state) {
-    const kalvest::UtcOffsetAt zone = kalvest::FixedUtcOffset(0);
+    const kalvest::FixedOffsetZone zone(0, "GMT");
     for (auto _ : state) {
         auto eclipses = kalvest::EclipsesOfYear(2025, kalvest::kCalendarGregorian, zone);
         benchmark::DoNotOptimize(eclipses.data());

@@ -13,6 +13,7 @@
 #include "export/grid_table.h"
 #include "export/icalendar_writer.h"
 #include "export/json_writer.h"
+#include "export/moon_listing.h"
 #include "export/solar_listing.h"
 #include "export/solar_term_listing.h"
 #include "export/text_writer.h"
@@ -43,12 +44,10 @@ std::string SeparatorLine() {
 
 std::unique_ptr<TimeZone> ChosenZone(const CliOptions& options) {
     if (!options.tz) {
-        return std::make_unique<FixedOffsetZone>(options.zone_minutes * 60,
-                                                 ZoneSuffix(options.zone_minutes).substr(1));
+        return std::make_unique<FixedOffsetZone>(FixedWindowZone(options.zone_minutes));
     }
     try {
-        if (*options.tz == "local") return SystemTimeZone();
-        if (std::unique_ptr<TimeZone> zone = NamedTimeZone(*options.tz)) return zone;
+        if (std::unique_ptr<TimeZone> zone = UserNamedTimeZone(*options.tz)) return zone;
     } catch (const ZoneDatabaseError& e) {
         throw CliFailure{e.what(), kStatusFailure};
     }
@@ -104,9 +103,15 @@ std::string Produce(const CliOptions& options, std::string& note) {
                                         .calendar_code = selection.calendar_code,
                                         .include_weekday = selection.include_weekday,
                                         .precision = Precision(options)};
-    const std::size_t lines_a_year =
-        options.terms ? kSolarTermCount * (selection.true_sun + selection.mean_sun)
-                      : PlanRun(selection).size();
+    const MoonListingRequest moon{.first_year = options.first_year,
+                                  .last_year = options.last_year,
+                                  .calendar_code = selection.calendar_code,
+                                  .eclipses_only = options.eclipses_only,
+                                  .include_weekday = selection.include_weekday,
+                                  .precision = Precision(options)};
+    std::size_t lines_a_year = PlanRun(selection).size();
+    if (options.terms) lines_a_year = kSolarTermCount * (selection.true_sun + selection.mean_sun);
+    if (options.moon) lines_a_year = 50;  // 49 to 51 phases
     // Room for every line at once (about 100 characters an event in each
     // format): growing a text of megabytes step by step costs more than
     // the arithmetic of the lines.
@@ -114,7 +119,9 @@ std::string Produce(const CliOptions& options, std::string& note) {
     text.reserve(static_cast<std::size_t>(options.last_year - options.first_year + 1) *
                  lines_a_year * 128);
     const auto list = [&](ListingWriter& writer) {
-        if (options.terms) {
+        if (options.moon) {
+            ListMoonEvents(moon, *zone, writer);
+        } else if (options.terms) {
             ListSolarTerms(terms, *zone, DefaultEventNames(), writer);
         } else {
             ListSolarEvents(request, *zone, DefaultEventNames(), writer);

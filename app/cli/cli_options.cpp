@@ -75,6 +75,11 @@ const char* const kHelp =
     "                     kalvest-cli 2024 --grid\n"
     "  --southern       with --grid: the southern hemisphere's names\n"
     "                     kalvest-cli 2024 --grid --southern\n"
+    "  --moon           the Moon instead: every new moon, first quarter, full\n"
+    "                   moon and last quarter, an eclipse under its phase\n"
+    "                     kalvest-cli 2025 --moon --tz Europe/Dublin\n"
+    "  --eclipses       only the new and full moons with an eclipse\n"
+    "                     kalvest-cli 2025 --eclipses --tz Europe/Dublin\n"
     "  --version        print the version\n"
     "                     kalvest-cli --version\n"
     "  -h, --help       print this help\n"
@@ -111,7 +116,18 @@ const char* const kHelp =
     "modern Delta T: measured values from 1620 to 2026 (The Astronomical\n"
     "Almanac; IERS), before 1620 the model of Stephenson, Morrison and Hohenkerk\n"
     "(2016), after 2026 their long-term parabola, joined smoothly to the last\n"
-    "measured value. Without it Delta T is the window's own estimate.\n";
+    "measured value. Without it Delta T is the window's own estimate.\n"
+    "\n"
+    "With --moon or --eclipses a lunar eclipse lists its kind, magnitude,\n"
+    "contacts and greatest eclipse; a solar eclipse only its kind, since the\n"
+    "method does not say where it is seen. CSV and JSON carry the columns year,\n"
+    "lunation, phase (new, first_quarter, full, last_quarter), jde, jd_ut,\n"
+    "delta_t_minutes, date, time, zone, weekday, utc_offset_minutes, eclipse\n"
+    "(the class of varquel.h, 0 for none), eclipse_kind, saros, greatest_jd_ut,\n"
+    "greatest_local, gamma, mag_penumbral, mag_umbral, and for each contact of a\n"
+    "lunar eclipse (penumbral_begin, partial_begin, total_begin, total_end,\n"
+    "partial_end, penumbral_end) its _jd_ut and _local. iCalendar adds each lunar\n"
+    "eclipse as an event from its first to its last contact.\n";
 
 // The window's year check with the tool's wider range; a lone sign or a
 // text with blanks is no year here.
@@ -233,6 +249,8 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     bool terms = false;
     bool precise = false;
     bool seconds = false;
+    bool moon = false;
+    bool eclipses = false;
 
     // The options as kHelp describes them.
     app.add_option("YEARS", years)->required();
@@ -247,17 +265,24 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     CLI::Option* grid_option = app.add_flag("--grid", grid);
     CLI::Option* southern_option = app.add_flag("--southern", southern);
     CLI::Option* terms_option = app.add_flag("--terms", terms);
-    app.add_flag("--precise", precise);
+    CLI::Option* precise_option = app.add_flag("--precise", precise);
     app.add_flag("--seconds", seconds);
     // A repeated option: the last one counts.
     for (CLI::Option* option : {events_option, method_option, calendar_option,
                                 zone_option, tz_option, format_option}) {
         option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     }
+    CLI::Option* moon_option = app.add_flag("--moon", moon);
+    CLI::Option* eclipses_option = app.add_flag("--eclipses", eclipses);
     tz_option->excludes(zone_option);
     grid_option->excludes(events_option)->excludes(method_option)->excludes(weekday_option);
     southern_option->needs(grid_option);
     terms_option->excludes(events_option)->excludes(grid_option);
+    moon_option->excludes(eclipses_option);
+    for (CLI::Option* option : {moon_option, eclipses_option}) {
+        option->excludes(grid_option)->excludes(events_option)->excludes(method_option);
+        option->excludes(terms_option)->excludes(precise_option);
+    }
 
     ParsedArguments parsed;
     try {
@@ -300,6 +325,8 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
         options.terms = terms;
         options.precise = precise;
         options.seconds = seconds;
+        options.moon = moon || eclipses;
+        options.eclipses_only = eclipses;
         if (grid && options.format != OutputFormat::kText) {
             throw UsageError{"--grid: prints a text table and takes no other format"};
         }

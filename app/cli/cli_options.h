@@ -32,6 +32,10 @@ struct CliOptions {
     // Delta T instead of as the window computes it.
     bool precise = false;
     bool seconds = false;  // --seconds: every time to the second
+    // --moon (every phase) or --eclipses (only the new and full moons with
+    // an eclipse): the Moon's listing instead of the solar events.
+    bool moon = false;
+    bool eclipses_only = false;
 };
 
 struct ParsedArguments {

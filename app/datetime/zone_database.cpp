@@ -161,4 +161,8 @@ std::unique_ptr<TimeZone> SystemTimeZone() {
     return OpenZone(zone);
 }
 
+std::unique_ptr<TimeZone> UserNamedTimeZone(const std::string& name) {
+    return name == "local" ? SystemTimeZone() : NamedTimeZone(name);
+}
+
 }  // namespace kalvest

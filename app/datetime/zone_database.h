@@ -24,6 +24,10 @@ public:
 // database cannot be read at all.
 std::unique_ptr<TimeZone> NamedTimeZone(const std::string& name);
 
+// The zone a user names on a command line: "local" for SystemTimeZone,
+// otherwise NamedTimeZone. Null for an unknown name; throws as they do.
+std::unique_ptr<TimeZone> UserNamedTimeZone(const std::string& name);
+
 // The system's own zone. The TZ environment variable decides when it is
 // set: a zone name (a leading ":" is allowed), a path into the zone
 // folder, or a rule such as "CET-1CEST,M3.5.0,M10.5.0/3"; set but empty

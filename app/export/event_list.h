@@ -1,6 +1,6 @@
 // The list of computed events that every writer of this folder takes: a
-// listing (the solar events of some years today; the Moon's phases and the
-// solar terms may follow) names its columns once and gives each event one
+// listing (the solar events or the Moon's phases of some years; the solar
+// terms may follow) names its columns once and gives each event one
 // value per column, the line of the text output and what a calendar
 // program shows. The writers know nothing of any one listing: a new one
 // only produces these events.
@@ -72,11 +72,16 @@ struct CalendarEntry {
 
 struct ListedEvent {
     std::vector<FieldValue> fields;  // one per column, in column order
-    std::string text_line;           // the text output's line, no line end
+    // The text output's line, no line end. An event that needs more (the
+    // contacts of an eclipse) has further lines after line feeds.
+    std::string text_line;
     // The text output sets sections (the years) apart with a separator
     // line wherever this number changes from one event to the next.
     std::int32_t section = 0;
     CalendarEntry calendar;
+    // Calendar events that come with this one (a lunar eclipse, from its
+    // first to its last contact); only iCalendar writes them.
+    std::vector<CalendarEntry> further_entries;
 };
 
 struct EventList {

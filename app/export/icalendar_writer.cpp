@@ -81,7 +81,11 @@ void ICalendarWriter::Begin(const std::vector<std::string>&) {
 }
 
 void ICalendarWriter::Write(const ListedEvent& event) {
-    const CalendarEntry& entry = event.calendar;
+    WriteEntry(event.calendar);
+    for (const CalendarEntry& entry : event.further_entries) WriteEntry(entry);
+}
+
+void ICalendarWriter::WriteEntry(const CalendarEntry& entry) {
     const std::optional<std::string> start = ICalendarUtcText(entry.start_jd_ut);
     std::optional<std::string> end;
     if (entry.end_jd_ut) end = ICalendarUtcText(*entry.end_jd_ut);

@@ -1,6 +1,6 @@
 // A listing as an iCalendar file (RFC 5545) that calendar programs
-// import: one VEVENT per event, its start (and end, where it lasts) in
-// UTC. Content lines are folded at 75 octets and end in CR LF.
+// import: one VEVENT per event and per further entry of an event, its
+// start (and end, where it lasts) in UTC. Content lines are folded at 75 octets and end in CR LF.
 #pragma once
 
 #include <cstddef>
@@ -27,11 +27,13 @@ public:
     void Write(const ListedEvent& event) override;
     void End() override;
 
-    // Events left out because iCalendar cannot write their dates (before
-    // year 1 or after 9999).
+    // Calendar entries left out because iCalendar cannot write their dates
+    // (before year 1 or after 9999).
     std::size_t LeftOut() const { return left_out_; }
 
 private:
+    void WriteEntry(const CalendarEntry& entry);
+
     std::string& out_;
     ICalendarOptions options_;
     std::string stamp_;

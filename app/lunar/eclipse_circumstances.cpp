@@ -20,30 +20,33 @@ constexpr ShadowPhase kShadowPhases[] = {
     {&Eclipse::sd_total, LunarContact::kTotalBegins, LunarContact::kTotalEnds},
 };
 
-void AddContacts(Eclipse& eclipse, std::int16_t calendar_code, const UtcOffsetAt& offset) {
+void AddContacts(Eclipse& eclipse, std::int16_t calendar_code, const TimeZone& zone,
+                 EuroDate& record, TimePrecision precision) {
     const double greatest = eclipse.greatest.jd_ut;
     for (const ShadowPhase& phase : kShadowPhases) {
         const double semiduration = eclipse.*phase.semiduration / kMinutesPerDay;
         // A phase that does not occur has a semiduration of 0.
         if (!(semiduration > 0)) continue;
         eclipse.contacts[static_cast<int>(phase.begins)] =
-            LocalInstantTextAt(greatest - semiduration, calendar_code, offset);
+            ZonedInstantAt(greatest - semiduration, zone, calendar_code, record, precision);
         eclipse.contacts[static_cast<int>(phase.ends)] =
-            LocalInstantTextAt(greatest + semiduration, calendar_code, offset);
+            ZonedInstantAt(greatest + semiduration, zone, calendar_code, record, precision);
     }
 }
 
 }  // namespace
 
 std::optional<Eclipse> EclipseOf(const phase_record& record, double delta_t_minutes,
-                                 std::int16_t calendar_code, const UtcOffsetAt& offset) {
+                                 std::int16_t calendar_code, const TimeZone& zone,
+                                 TimePrecision precision) {
     if (!IsSolarEclipse(record.eclipse) && !IsLunarEclipse(record.eclipse)) return std::nullopt;
     Eclipse eclipse;
     eclipse.eclipse_class = record.eclipse;
     eclipse.saros = record.saros;
     eclipse.jde_max = record.jde_max;
-    eclipse.greatest = LocalInstantTextAt(record.jde_max - delta_t_minutes / kMinutesPerDay,
-                                          calendar_code, offset);
+    EuroDate date{};
+    eclipse.greatest = ZonedInstantAt(record.jde_max - delta_t_minutes / kMinutesPerDay, zone,
+                                      calendar_code, date, precision);
     eclipse.gamma = record.gamma;
     eclipse.u = record.u;
     if (eclipse.IsLunar()) {
@@ -52,7 +55,7 @@ std::optional<Eclipse> EclipseOf(const phase_record& record, double delta_t_minu
         eclipse.sd_penumbral = record.sd_penumbral;
         eclipse.sd_partial = record.sd_partial;
         eclipse.sd_total = record.sd_total;
-        AddContacts(eclipse, calendar_code, offset);
+        AddContacts(eclipse, calendar_code, zone, date, precision);
     }
     return eclipse;
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "lunar/local_instant_text.h"
+#include "datetime/time_zone.h"
 #include "lunar/moon_events.h"
 
 struct phase_record;
@@ -16,8 +16,9 @@ namespace kalvest {
 // reports, or nothing when its class is 0. Every instant is taken to UT
 // with `delta_t_minutes`, the Delta T of the phase itself (it changes by
 // well under a second in the hours around an eclipse), and written in the
-// calendar and zone given.
+// calendar and in the zone's time of that instant.
 std::optional<Eclipse> EclipseOf(const phase_record& record, double delta_t_minutes,
-                                 std::int16_t calendar_code, const UtcOffsetAt& offset);
+                                 std::int16_t calendar_code, const TimeZone& zone,
+                                 TimePrecision precision = TimePrecision::kMinutes);
 
 }  // namespace kalvest

@@ -38,17 +38,9 @@ double ApproximateYearStart(std::int32_t year, std::int16_t calendar_code) {
     return jd + DeltaTMinutesAt(jd) / kMinutesPerDay;
 }
 
-MoonPhaseEvent EventOfIndex(std::int64_t index, std::int16_t calendar_code,
-                            const UtcOffsetAt& offset) {
-    const std::int64_t lunation = FloorDiv(index, 4);
-    const auto phase = static_cast<MoonPhase>(index - 4 * lunation);
-    return MoonPhaseEventOf(static_cast<std::int32_t>(lunation), phase, calendar_code, offset);
-}
-
-}  // namespace
-
-MoonPhaseEvent MoonPhaseEventOf(std::int32_t lunation, MoonPhase phase, std::int16_t calendar_code,
-                                const UtcOffsetAt& offset) {
+// The phase's local date goes to `date`, which the search needs.
+MoonPhaseEvent PhaseEvent(std::int32_t lunation, MoonPhase phase, std::int16_t calendar_code,
+                          const TimeZone& zone, EuroDate& date, TimePrecision precision) {
     MoonPhaseEvent event;
     event.lunation = lunation;
     event.phase = phase;
@@ -58,14 +50,32 @@ MoonPhaseEvent MoonPhaseEventOf(std::int32_t lunation, MoonPhase phase, std::int
     event.jde =
         VarquelPhase(lunation, static_cast<std::int32_t>(phase), syzygy ? &record : nullptr);
     event.delta_t_minutes = DeltaTMinutesAt(event.jde);
-    event.local = LocalInstantTextAt(event.jde - event.delta_t_minutes / kMinutesPerDay,
-                                     calendar_code, offset);
-    if (syzygy) event.eclipse = EclipseOf(record, event.delta_t_minutes, calendar_code, offset);
+    event.instant = ZonedInstantAt(event.jde - event.delta_t_minutes / kMinutesPerDay, zone,
+                                   calendar_code, date, precision);
+    if (syzygy) {
+        event.eclipse = EclipseOf(record, event.delta_t_minutes, calendar_code, zone, precision);
+    }
     return event;
 }
 
+MoonPhaseEvent EventOfIndex(std::int64_t index, std::int16_t calendar_code, const TimeZone& zone,
+                            EuroDate& date, TimePrecision precision) {
+    const std::int64_t lunation = FloorDiv(index, 4);
+    const auto phase = static_cast<MoonPhase>(index - 4 * lunation);
+    return PhaseEvent(static_cast<std::int32_t>(lunation), phase, calendar_code, zone, date,
+                      precision);
+}
+
+}  // namespace
+
+MoonPhaseEvent MoonPhaseEventOf(std::int32_t lunation, MoonPhase phase, std::int16_t calendar_code,
+                                const TimeZone& zone, TimePrecision precision) {
+    EuroDate date{};
+    return PhaseEvent(lunation, phase, calendar_code, zone, date, precision);
+}
+
 std::vector<MoonPhaseEvent> MoonCalendarOfYear(std::int32_t year, std::int16_t calendar_code,
-                                               const UtcOffsetAt& offset) {
+                                               const TimeZone& zone, TimePrecision precision) {
     if (std::abs(year) > kMoonCalendarYearLimit) {
         throw std::out_of_range("moon calendar of the year " + std::to_string(year));
     }
@@ -82,21 +92,25 @@ std::vector<MoonPhaseEvent> MoonCalendarOfYear(std::int32_t year, std::int16_t c
     const double start = ApproximateYearStart(year, calendar_code);
     std::int64_t index =
         static_cast<std::int64_t>(std::floor((start - kMeanNewMoon2000) / kMeanQuarterDays));
-    while (EventOfIndex(index, calendar_code, offset).local.date.year >= year) --index;
+    EuroDate date{};
     for (;;) {
-        phases.push_back(EventOfIndex(++index, calendar_code, offset));
-        const std::int32_t local_year = phases.back().local.date.year;
-        if (local_year == year) continue;
+        EventOfIndex(index, calendar_code, zone, date, precision);
+        if (date.year < year) break;
+        --index;
+    }
+    for (;;) {
+        phases.push_back(EventOfIndex(++index, calendar_code, zone, date, precision));
+        if (date.year == year) continue;
         phases.pop_back();
-        if (local_year > year) break;
+        if (date.year > year) break;
     }
     return phases;
 }
 
 std::vector<MoonPhaseEvent> EclipsesOfYear(std::int32_t year, std::int16_t calendar_code,
-                                           const UtcOffsetAt& offset) {
+                                           const TimeZone& zone, TimePrecision precision) {
     std::vector<MoonPhaseEvent> eclipses;
-    for (MoonPhaseEvent& event : MoonCalendarOfYear(year, calendar_code, offset)) {
+    for (MoonPhaseEvent& event : MoonCalendarOfYear(year, calendar_code, zone, precision)) {
         if (event.eclipse) eclipses.push_back(std::move(event));
     }
     return eclipses;

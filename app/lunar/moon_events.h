@@ -1,15 +1,31 @@
 // What the moon calendar reports: the phases of the Moon of a year and the
 // eclipses at new and full moon, each instant in Universal Time with its
-// local date and time text.
+// local date, time and zone text.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
 
-#include "lunar/local_instant_text.h"
+#include "datetime/local_time.h"
 
 namespace kalvest {
+
+// An instant in Universal Time and what a zone's clocks and the calendar
+// show for it, written by the program's one local-time code.
+struct ZonedInstant {
+    double jd_ut = 0;  // Julian Day (UT)
+    LocalTime local;   // date, time, zone abbreviation, offset, weekday
+};
+
+// `jd_ut` in the zone's time of that instant and the calendar
+// (kCalendarGregorian or kCalendarJulian), its time to the minute or the
+// second; `record` receives the local date.
+inline ZonedInstant ZonedInstantAt(double jd_ut, const TimeZone& zone,
+                                   std::int16_t calendar_code, EuroDate& record,
+                                   TimePrecision precision = TimePrecision::kMinutes) {
+    return {jd_ut, ToLocalTime(jd_ut, zone, calendar_code, record, precision)};
+}
 
 // The phase numbers of varquel's phase routine.
 enum class MoonPhase : std::int32_t {
@@ -64,9 +80,9 @@ struct Eclipse {
     std::int32_t eclipse_class = kNoEclipse;  // 1..10, never kNoEclipse
     std::int32_t saros = 0;                   // saros series, 1..223
     // Greatest eclipse, Julian Ephemeris Day (TT); and in UT with its
-    // local text.
+    // local time.
     double jde_max = 0;
-    LocalInstantText greatest;
+    ZonedInstant greatest;
     // Least distance of the shadow axis from the Earth's centre, signed,
     // and the radius of the umbral cone in the fundamental plane, both in
     // Earth equatorial radii.
@@ -83,19 +99,19 @@ struct Eclipse {
     // Lunar eclipses only: greatest eclipse minus and plus the semiduration
     // of each phase that occurs, indexed by LunarContact; empty for the
     // phases that do not occur and for every solar eclipse.
-    std::array<std::optional<LocalInstantText>, kLunarContactCount> contacts;
+    std::array<std::optional<ZonedInstant>, kLunarContactCount> contacts;
 
     bool IsSolar() const { return IsSolarEclipse(eclipse_class); }
     bool IsLunar() const { return IsLunarEclipse(eclipse_class); }
-    const std::optional<LocalInstantText>& Contact(LunarContact c) const {
+    const std::optional<ZonedInstant>& Contact(LunarContact c) const {
         return contacts[static_cast<int>(c)];
     }
     // The first and the last contact of a lunar eclipse (the penumbral
     // ones); empty for a solar eclipse.
-    const std::optional<LocalInstantText>& FirstContact() const {
+    const std::optional<ZonedInstant>& FirstContact() const {
         return Contact(LunarContact::kPenumbralBegins);
     }
-    const std::optional<LocalInstantText>& LastContact() const {
+    const std::optional<ZonedInstant>& LastContact() const {
         return Contact(LunarContact::kPenumbralEnds);
     }
 };
@@ -107,8 +123,8 @@ struct MoonPhaseEvent {
     MoonPhase phase = MoonPhase::kNew;
     double jde = 0;              // the instant, Julian Ephemeris Day (TT)
     double delta_t_minutes = 0;  // Delta T (TT - UT) at the instant
-    // The instant in UT (jde - Delta T), with its local date and time text.
-    LocalInstantText local;
+    // The instant in UT (jde - Delta T), with its local time.
+    ZonedInstant instant;
     // For a new or full moon with an eclipse.
     std::optional<Eclipse> eclipse;
 };

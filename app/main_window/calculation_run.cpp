@@ -31,18 +31,20 @@ void PlanQuarter(std::vector<PlannedLine>& plan, const RunSelection& s,
     if (s.quarters[code]) plan.push_back({kLineEquinoxSolstice, code, kMethodNone});
 }
 
-// The event's label padded with full stops to 31 characters and a blank,
-// so that the date always starts in column 33.
 std::string PaddedLabel(const EventNameTable& names, std::int16_t kind,
                         std::int16_t code, std::int16_t method) {
-    std::string label = EventLabel(names, {kind, code, method}) + " ";
-    if (label.size() < kPaddedLabelLength) {
-        label.append(kPaddedLabelLength - label.size(), '.');
-    }
-    return label;
+    return DottedLabel(EventLabel(names, {kind, code, method}));
 }
 
 }  // namespace
+
+std::string DottedLabel(const std::string& label) {
+    std::string padded = label + " ";
+    if (padded.size() < kPaddedLabelLength) {
+        padded.append(kPaddedLabelLength - padded.size(), '.');
+    }
+    return padded + " ";
+}
 
 std::string EventLabel(const EventNameTable& names, const PlannedLine& line) {
     std::string label = names[line.kind][line.code];
@@ -105,7 +107,7 @@ std::string EventLine(const EventNameTable& names, std::int16_t kind,
                       const std::string& date_time, const std::string& weekday,
                       std::int16_t method, bool include_weekday) {
     std::string line =
-        PaddedLabel(names, kind, code, method) + " " + date_time + ZoneSuffix(zone_minutes);
+        PaddedLabel(names, kind, code, method) + date_time + ZoneSuffix(zone_minutes);
     if (include_weekday) line += ", " + weekday;
     return line + "\r\n";
 }
@@ -113,7 +115,7 @@ std::string EventLine(const EventNameTable& names, std::int16_t kind,
 std::string ZonedEventLine(const EventNameTable& names, const PlannedLine& line,
                            const LocalTime& local, bool include_weekday) {
     std::string text =
-        PaddedLabel(names, line.kind, line.code, line.method) + " " + local.DateTimeZone();
+        PaddedLabel(names, line.kind, line.code, line.method) + local.DateTimeZone();
     if (include_weekday) text += ", " + WeekdayName(local.weekday);
     return text;
 }

@@ -53,6 +53,11 @@ struct EventResult {
     std::string weekday;       // "Saturday"
 };
 
+// The label, a blank and as many full stops as make it 31 characters,
+// then a blank: the date that follows starts in column 33 of every output
+// line. A label of 30 characters or more gets no full stops.
+std::string DottedLabel(const std::string& label);
+
 // "Imbolc (true sun)", "Spring (March) equinox": the line's name and its
 // method, as the output lines label it.
 std::string EventLabel(const EventNameTable& names, const PlannedLine& line);

@@ -10,8 +10,10 @@
 //                          start-up, Save settings with its pop-up
 //   frm_main_help.cpp      Help in the text viewer, the two link labels
 //   frm_main_display_all.cpp  Display all in the grid window
-// The commands of the last three files are connected in the constructor,
-// after ConnectHandlers, by ConnectSecondaryCommands.
+//   frm_main_year_views.cpp   the views of the year: the moon list
+// The commands of the settings, help and display-all files are connected
+// in the constructor, after ConnectHandlers, by ConnectSecondaryCommands;
+// the views of the year by CreateYearViews.
 // Controls and fields are public: the handlers of the other windows and the
 // tests read them as the designer made them.
 #pragma once
@@ -26,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "datetime/time_zone.h"
 #include "main_window/event_names.h"
 #include "main_window/output_text.h"
 #include "main_window/settings_file.h"
@@ -36,6 +39,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -43,6 +47,7 @@ class QRadioButton;
 namespace kalvest {
 
 class frmAll;
+class frmMoon;
 class frmPopUp;
 class frmView;
 
@@ -116,6 +121,24 @@ public:
     frmAll& AllWindow();
     frmPopUp& PopUpWindow();
 
+    // --- Views of the year, each a window of its own (frm_main_year_views.cpp) ---
+    // Each view is an entry of this menu with its shortcut, which works
+    // anywhere in the window; the output box's context menu lists the
+    // entries under the toolkit's own. No control of the window moves.
+    QMenu* mnuYearViews = nullptr;
+    QAction* mnuMoonList = nullptr;  // Ctrl+M
+    std::unique_ptr<frmMoon> frmMoonForm;
+    frmMoon& MoonWindow();
+    // The zone of the moon list when it is not the window's fixed offset
+    // (kalvest --tz), and its name for the list's title.
+    std::unique_ptr<TimeZone> MoonListZone;
+    std::string MoonListZoneName;
+    // The output box's context menu: the toolkit's entries, then the views.
+    std::unique_ptr<QMenu> OutputContextMenu();
+    // The moon list of the typed year in the window's calendar and zone;
+    // a bad year gets the year check's message and opens nothing.
+    void mnuMoonList_Click();
+
     // --- Handlers ---
     void cmdAllOrNoneKalvest_Click(int Index);
     void chkImbolc_Click();
@@ -187,6 +210,7 @@ private:
     void InitSettingsPath();
     void RestoreSavedSettings();
     void ConnectSecondaryCommands();
+    void CreateYearViews();
     void SetLinkToolTips();
     // The check boxes in the order of the settings file.
     std::array<QCheckBox*, kSettingsCheckBoxCount> SavedCheckBoxes() const;

@@ -19,6 +19,7 @@
 #include "main_window/year_input.h"
 #include "main_window/zone_list.h"
 #include "windows/frm_all.h"
+#include "windows/frm_moon.h"
 #include "windows/frm_view.h"
 #include "solar/solar_events.h"
 
@@ -90,6 +91,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     CreateControls();
     ConnectHandlers();
     ConnectSecondaryCommands();
+    CreateYearViews();
 }
 
 frmMain::~frmMain() { delete frmViewForm.data(); }

@@ -1,13 +1,30 @@
 // kalvest: the window program.
 #include <QApplication>
 
+#include <iostream>
+#include <string>
+#include <vector>
+
 #include "main_window/frm_main.h"
 #include "main_window/qt_message_box.h"
+#include "main_window/window_start.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // The toolkit has taken its own options out of the arguments.
+    const QStringList arguments = QCoreApplication::arguments();
+    std::vector<std::string> args;
+    for (qsizetype i = 1; i < arguments.size(); ++i) args.push_back(arguments[i].toStdString());
+    kalvest::WindowStart start = kalvest::ReadWindowStart(args);
+    if (!start.error.empty()) {
+        std::cerr << "kalvest: " << start.error << "\n";
+        return 2;
+    }
     kalvest::InstallQtMessageBoxHandler();
     kalvest::frmMain window;
+    window.MoonListZone = std::move(start.moon_zone);
+    window.MoonListZoneName = start.moon_zone_name;
     window.Form_Load();
+    if (start.moon_list) window.mnuMoonList_Click();
     return QApplication::exec();
 }

@@ -51,4 +51,8 @@ std::string ZoneSuffix(std::int16_t zone_minutes) {
     return text;
 }
 
+FixedOffsetZone FixedWindowZone(std::int16_t zone_minutes) {
+    return FixedOffsetZone(zone_minutes * 60, ZoneSuffix(zone_minutes).substr(1));
+}
+
 }  // namespace kalvest

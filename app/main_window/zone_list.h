@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "datetime/time_zone.h"
+
 namespace kalvest {
 
 struct ZoneEntry {
@@ -26,5 +28,9 @@ std::optional<int> ZoneIndexOfText(const std::string& text);
 // Text that follows the time in an output line: " GMT" for offset 0,
 // otherwise a blank and the zone's list text (" GMT+05:30").
 std::string ZoneSuffix(std::int16_t zone_minutes);
+
+// The fixed offset of `zone_minutes` as a time zone whose text is the
+// output lines' ("GMT", "GMT+05:30"), for the code that takes any zone.
+FixedOffsetZone FixedWindowZone(std::int16_t zone_minutes);
 
 }  // namespace kalvest

@@ -202,6 +202,12 @@ TEST(Cli, BadRangesZonesAndFormatsNameTheArgument) {
         {{"2021", "--calendar"}, "--calendar"},
         {{"2021", "--terms", "--events", "march"}, "--events"},
         {{"2021", "--terms", "--grid"}, "--grid"},
+        {{"2021", "--moon", "--eclipses"}, "--moon"},
+        {{"2021", "--moon", "--grid"}, "--moon"},
+        {{"2021", "--eclipses", "--events", "march"}, "--eclipses"},
+        {{"2021", "--moon", "--method", "mean"}, "--moon"},
+        {{"2021", "--moon", "--southern"}, "--southern"},
+        {{"-1..0", "--moon", "--format", "ics"}, "iCalendar"},
     };
     for (const auto& [args, named] : bad) {
         const Result r = RunTool(args);
@@ -218,7 +224,8 @@ TEST(Cli, HelpListsEveryOptionAndVersionTheProgramsNumber) {
     EXPECT_EQ(help.err, "");
     for (const char* option : {"YEARS", "--events", "--method", "--calendar", "--zone", "--tz",
                                "--weekday", "--format", "--csv", "--grid", "--southern",
-                               "--version", "--help", "LMT", "local mean time", "--terms",
+                               "--moon", "--eclipses", "--version", "--help", "LMT", "local mean time",
+                               "--terms", "penumbral_end",
                                "--precise", "--seconds", "(pingqi)", "24 equal parts",
                                "Stephenson, Morrison and Hohenkerk", "measured values"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
@@ -227,7 +234,7 @@ TEST(Cli, HelpListsEveryOptionAndVersionTheProgramsNumber) {
     // description.
     for (const char* option : {"--events ", "--method ", "--calendar ", "--zone ", "--tz ",
                                "--weekday", "--format ", "--csv", "--grid", "--southern",
-                               "--version", "--help", "--terms", "--precise", "--seconds"}) {
+                               "--moon", "--eclipses", "--version", "--help", "--terms", "--precise", "--seconds"}) {
         std::size_t examples = 0;
         for (std::size_t at = help.out.find(option); at != std::string::npos;
              at = help.out.find(option, at + 1)) {
@@ -382,6 +389,8 @@ TEST(Cli, SecondsAddSecondsToEveryTimeAndNothingElse) {
         {"2024..2026", "--terms", "--tz", "Asia/Shanghai", "--weekday"},
         {"1..3", "--terms", "--precise", "--calendar", "julian", "--format", "json"},
         {"2999..3000", "--terms", "--method", "mean", "--csv"},
+        {"2025", "--moon", "--tz", "Europe/Dublin", "--weekday"},
+        {"2025..2026", "--eclipses", "--format", "json"},
     };
     for (std::vector<std::string> args : runs) {
         const Result minutes = RunTool(args);
@@ -455,6 +464,72 @@ TEST(Cli, TermsOfAYearByBothMethodsInBeijingTime) {
               "delta_t_minutes,date,time,zone,weekday,utc_offset_minutes");
     EXPECT_NE(RunTool({"2024..2025", "--terms"}).out.find("\n--------------------\n285° "),
               std::string::npos);
+}
+
+// The eclipses of 2025 on Irish clocks: the two total lunar eclipses with
+// their contacts, and the two partial solar eclipses by their kind alone.
+TEST(Cli, EclipsesOf2025InIrishTime) {
+    const Result r = RunTool({"2025", "--eclipses", "--tz", "Europe/Dublin"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              "Full moon ..................... 2025-03-14 CE 06:54 GMT\n"
+              "  Total lunar eclipse, umbral magnitude 1.175\n"
+              "    Penumbral phase begins .... 2025-03-14 CE 03:59 GMT\n"
+              "    Partial phase begins ...... 2025-03-14 CE 05:10 GMT\n"
+              "    Total phase begins ........ 2025-03-14 CE 06:27 GMT\n"
+              "    Greatest eclipse .......... 2025-03-14 CE 06:59 GMT\n"
+              "    Total phase ends .......... 2025-03-14 CE 07:31 GMT\n"
+              "    Partial phase ends ........ 2025-03-14 CE 08:47 GMT\n"
+              "    Penumbral phase ends ...... 2025-03-14 CE 09:59 GMT\n"
+              "New moon ...................... 2025-03-29 CE 10:57 GMT\n"
+              "  Partial solar eclipse\n"
+              "Full moon ..................... 2025-09-07 CE 19:08 IST\n"
+              "  Total lunar eclipse, umbral magnitude 1.361\n"
+              "    Penumbral phase begins .... 2025-09-07 CE 16:29 IST\n"
+              "    Partial phase begins ...... 2025-09-07 CE 17:27 IST\n"
+              "    Total phase begins ........ 2025-09-07 CE 18:30 IST\n"
+              "    Greatest eclipse .......... 2025-09-07 CE 19:11 IST\n"
+              "    Total phase ends .......... 2025-09-07 CE 19:52 IST\n"
+              "    Partial phase ends ........ 2025-09-07 CE 20:55 IST\n"
+              "    Penumbral phase ends ...... 2025-09-07 CE 21:54 IST\n"
+              "New moon ...................... 2025-09-21 CE 20:53 IST\n"
+              "  Partial solar eclipse\n");
+}
+
+// Every phase over a range, in the window's zones and calendars; the
+// formats take the moon listing (the iCalendar file is checked by
+// icalendar_check.py).
+TEST(Cli, MoonPhasesOverARangeAsTextCsvAndJson) {
+    Result r = RunTool({"2024..2025", "--moon", "--zone", "GMT+05:30", "--weekday"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("Last quarter .................. 2024-01-04 CE 09:00 GMT+05:30, "
+                          "Thursday\n",
+                          0),
+              0u)
+        << r.out.substr(0, 80);
+    EXPECT_NE(r.out.find("\n--------------------\nFirst quarter ................. 2025-01-07 CE"),
+              std::string::npos);
+
+    r = RunTool({"2025", "--moon", "--csv", "--calendar", "julian"});
+    std::istringstream lines(r.out);
+    std::string header;
+    std::getline(lines, header);
+    EXPECT_EQ(header.rfind("year,lunation,phase,jde,jd_ut,delta_t_minutes,date,time,zone,weekday,"
+                           "utc_offset_minutes,eclipse,eclipse_kind,saros,greatest_jd_ut,",
+                           0),
+              0u);
+    int eclipses = 0;
+    for (std::string row; std::getline(lines, row);) eclipses += CsvFields(row)[11] != "0";
+    EXPECT_EQ(eclipses, 4);
+
+    r = RunTool({"2025", "--eclipses", "--format", "json", "--tz", "Europe/Dublin"});
+    const nlohmann::json json = nlohmann::json::parse(r.out);
+    ASSERT_EQ(json.size(), 4u);
+    EXPECT_EQ(json[2]["eclipse"], 10);
+    EXPECT_EQ(json[2]["total_end_local"], "2025-09-07 CE 19:52 IST");
+    EXPECT_TRUE(json[3]["mag_umbral"].is_null());  // a solar eclipse
+    EXPECT_EQ(json[3]["iso_utc"].get<std::string>().substr(0, 16), "2025-09-21T19:53");
 }
 
 }  // namespace

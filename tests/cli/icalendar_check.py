@@ -5,14 +5,15 @@
     icalendar_check.py khal KALVEST_CLI    import into a temporary khal calendar
                                            and list the events in Irish time
 
-Both check two listings: the solar events and the 24 solar terms by both
-methods. Exit status 77 (a skipped test for CTest) with a message where the
+Both check the solar events, the 24 solar terms by both methods and the
+Moon's phases with their eclipses. Exit status 77 (a skipped test for CTest) with a message where the
 package the check needs is missing.
 """
 
 import csv
 import datetime
 import io
+import json
 import os
 import shutil
 import subprocess
@@ -21,7 +22,10 @@ import tempfile
 
 SKIPPED = 77
 YEARS = "2024..2026"
+MOON_YEARS = "2025..2026"
 UNIX_EPOCH_JD = 2440587.5
+PHASE_NAMES = {"new": "New moon", "first_quarter": "First quarter", "full": "Full moon",
+               "last_quarter": "Last quarter"}
 
 
 def term_summary(row):
@@ -68,6 +72,7 @@ def parse(cli):
         return SKIPPED
     for name, listing in LISTINGS.items():
         parse_listing(icalendar, cli, name, listing)
+    parse_moon(icalendar, cli)
     return 0
 
 
@@ -110,6 +115,28 @@ def parse_listing(icalendar, cli, name, listing):
     print(f"{name}: {count} events parsed strictly")
 
 
+def parse_moon(icalendar, cli):
+    """The Moon's phases: one instant per phase, and each lunar eclipse
+    from its first to its last contact."""
+    data = run(cli, MOON_YEARS, "--moon", "--format", "ics")
+    check_lines(data)
+    calendar = icalendar.Calendar.from_ical(data)
+    errors = [(c.name, c.errors) for c in calendar.walk() if getattr(c, "errors", None)]
+    assert not errors, f"parse errors: {errors}"
+    events = calendar.walk("VEVENT")
+    rows = list(csv.DictReader(io.StringIO(run(cli, MOON_YEARS, "--moon", "--csv").decode())))
+    lunar = [row for row in rows if int(row["eclipse"]) >= 8]
+    assert len(events) == len(rows) + len(lunar), f"{len(events)} events, {len(rows)} phases"
+    assert len({str(e["UID"]) for e in events}) == len(events), "UIDs repeat"
+    spans = [e for e in events if "DTEND" in e]
+    assert len(spans) == len(lunar)
+    for span, row in zip(spans, lunar):
+        start, end = span.decoded("DTSTART"), span.decoded("DTEND")
+        assert start < end and str(span["SUMMARY"]) == row["eclipse_kind"].capitalize()
+        assert str(span["UID"]) == f"moon-{row['lunation']}-eclipse@kalvest"
+    print(f"{len(events)} moon events parsed strictly, {len(spans)} lunar eclipses")
+
+
 def irish_lines(cli, name):
     """'2024-06-20 21:50 Summer (June) solstice' for every event of a
     listing, from its output in Irish time: the text lines of the solar
@@ -127,6 +154,22 @@ def irish_lines(cli, name):
     return lines
 
 
+def irish_eclipses(cli):
+    """'2025-09-07 16:29 Total lunar eclipse' and '2025-09-07 19:08 Full moon,
+    total lunar eclipse' for the eclipses of 2025, in time order, from the
+    JSON output in Irish time."""
+    lines = []
+    rows = json.loads(run(cli, "2025", "--eclipses", "--format", "json", "--tz",
+                          "Europe/Dublin"))
+    for row in rows:
+        lines.append(f"{row['date'][:10]} {row['time']} "
+                     f"{PHASE_NAMES[row['phase']]}, {row['eclipse_kind']}")
+        if row["penumbral_begin_local"]:
+            date, _, time, _ = row["penumbral_begin_local"].split()
+            lines.append(f"{date} {time} {row['eclipse_kind'].capitalize()}")
+    return sorted(lines)
+
+
 def khal(cli):
     program = shutil.which("khal")
     if program is None:
@@ -134,10 +177,13 @@ def khal(cli):
         return SKIPPED
     for name, listing in LISTINGS.items():
         khal_listing(program, cli, name, listing)
+    khal_eclipses(program, cli)
     return 0
 
 
-def khal_listing(program, cli, name, listing):
+def khal_import_and_list(program, data, first, last):
+    """The events of an iCalendar file as a fresh khal calendar in Irish
+    time lists them: '2024-06-20 21:50 Summer (June) solstice'."""
     with tempfile.TemporaryDirectory() as home:
         config_path = os.path.join(home, "khal.conf")
         with open(config_path, "w") as file:
@@ -157,17 +203,22 @@ longdatetimeformat = %Y-%m-%d %H:%M
 path = {home}/khal.db
 """)
         os.mkdir(os.path.join(home, "kalvest"))
-        ics = os.path.join(home, "solar.ics")
+        ics = os.path.join(home, "kalvest.ics")
         with open(ics, "wb") as file:
-            file.write(run(cli, YEARS, *listing["args"], "--format", "ics"))
+            file.write(data)
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home)
         khal_run = [program, "-c", config_path]
         subprocess.run(khal_run + ["import", "--batch", "-a", "kalvest", ics],
                        check=True, env=env)
-        listed = subprocess.run(
+        return subprocess.run(
             khal_run + ["list", "--day-format", "", "--format",
-                        "{start-date} {start-time} {title}", "2024-01-01", "2027-01-01"],
+                        "{start-date} {start-time} {title}", first, last],
             check=True, capture_output=True, env=env).stdout.decode().splitlines()
+
+
+def khal_listing(program, cli, name, listing):
+    listed = khal_import_and_list(program, run(cli, YEARS, *listing["args"], "--format", "ics"),
+                                  "2024-01-01", "2027-01-01")
     # Sorted: two events of the same minute (Dongzhi by both methods) may
     # come in either order.
     expected = sorted(irish_lines(cli, name))
@@ -176,6 +227,14 @@ path = {home}/khal.db
     assert listed == expected, "\n".join(
         f"khal {got!r} / kalvest {want!r}" for got, want in zip(listed, expected) if got != want)
     print(f"khal lists the {listing['events']} {name} at kalvest-cli's Irish times")
+
+
+def khal_eclipses(program, cli):
+    listed = khal_import_and_list(program, run(cli, "2025", "--eclipses", "--format", "ics"),
+                                  "2025-01-01", "2026-01-01")
+    expected = irish_eclipses(cli)
+    assert sorted(listed) == expected, f"khal {listed} / kalvest {expected}"
+    print(f"khal lists the eclipses of 2025 at kalvest-cli's Irish times: {listed}")
 
 
 if __name__ == "__main__":

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "datetime/date_time_text.h"
+#include "datetime/local_time.h"
 #include "eclipse_reference_table.h"
 #include "lunar/lunar_names.h"
 #include "lunar/moon_calendar.h"
@@ -66,8 +67,9 @@ struct Comparison {
     std::vector<MoonPhaseEvent> ours;
     std::vector<const MoonPhaseEvent*> match;  // per reference eclipse, or null
     Comparison() {
+        const FixedOffsetZone utc(0, "UTC");
         for (std::int32_t year = 1900; year <= 2100; ++year) {
-            for (MoonPhaseEvent& e : EclipsesOfYear(year, kCalendarGregorian, FixedUtcOffset(0)))
+            for (MoonPhaseEvent& e : EclipsesOfYear(year, kCalendarGregorian, utc))
                 ours.push_back(std::move(e));
         }
         for (const ReferenceEclipse& r : reference) {
@@ -94,11 +96,13 @@ TEST(EclipseReference, EveryEclipseIsFoundWithItsKindOrIsAKnownLimit) {
         const Eclipse* e = c.match[i] ? &*c.match[i]->eclipse : nullptr;
         found += e != nullptr;
         if (e && r.saros) {
-            EXPECT_EQ(e->saros, *r.saros) << e->greatest.date_text;
+            EXPECT_EQ(e->saros, *r.saros) << e->greatest.local.date;
         }
         if (e && e->eclipse_class == ClassOf(r)) continue;
+        EuroDate record{};
         const std::string date =
-            LocalInstantTextAt(r.greatest_jd_ut, kCalendarGregorian, FixedUtcOffset(0)).date_text;
+            ToLocalTime(r.greatest_jd_ut, FixedOffsetZone(0, "UTC"), kCalendarGregorian, record)
+                .date;
         const std::string ours = e ? std::string(EclipseClassName(e->eclipse_class)) : "";
         std::printf("difference %s: reference %s, method %s\n", date.c_str(), KindOf(r).c_str(),
                     e ? ours.c_str() : "none");
@@ -123,7 +127,7 @@ TEST(EclipseReference, GreatestEclipseContactsAndMagnitudesAgree) {
         const ReferenceEclipse& r = c.reference[i];
         const Eclipse& e = *c.match[i]->eclipse;
         const auto note = [&](double& largest, double value, double bound) {
-            EXPECT_LE(std::fabs(value), bound) << e.greatest.date_text;
+            EXPECT_LE(std::fabs(value), bound) << e.greatest.local.date;
             if (std::fabs(value) > std::fabs(largest)) largest = value;
         };
         note(greatest, (e.greatest.jd_ut - r.greatest_jd_ut) * kMinutesPerDay, 3.0);

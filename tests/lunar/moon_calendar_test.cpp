@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "datetime/date_time_text.h"
+#include "datetime/zone_database.h"
 #include "eclipse_reference_table.h"
 #include "lunar/instant_delta_t.h"
 #include "lunar/lunar_names.h"
@@ -21,29 +22,30 @@ namespace {
 
 constexpr double kDay = 1440.0;  // minutes
 
-// Dublin in 2025: +60 from 30 March to 26 October, 01:00 UT; else GMT.
-int Dublin2025(double jd_ut) {
-    return jd_ut >= 2460764.541667 && jd_ut < 2460974.541667 ? 60 : 0;
-}
-
+// Dublin in 2025: IST (+01:00) from 30 March to 26 October, 01:00 UT; else
+// GMT.
 TEST(MoonCalendar, EclipsesOf2025InDublin) {
-    const auto eclipses = EclipsesOfYear(2025, kCalendarGregorian, Dublin2025);
+    const auto dublin = NamedTimeZone("Europe/Dublin");
+    ASSERT_NE(dublin, nullptr);
+    const auto eclipses = EclipsesOfYear(2025, kCalendarGregorian, *dublin);
     ASSERT_EQ(eclipses.size(), 4u);
     const struct {
         const char* name;
         const char* date;
         int offset;
-    } expected[] = {{"total lunar eclipse", "2025-03-14 CE", 0},
-                    {"partial solar eclipse", "2025-03-29 CE", 0},
-                    {"total lunar eclipse", "2025-09-07 CE", 60},
-                    {"partial solar eclipse", "2025-09-21 CE", 60}};
+        const char* zone;
+    } expected[] = {{"total lunar eclipse", "2025-03-14 CE", 0, "GMT"},
+                    {"partial solar eclipse", "2025-03-29 CE", 0, "GMT"},
+                    {"total lunar eclipse", "2025-09-07 CE", 3600, "IST"},
+                    {"partial solar eclipse", "2025-09-21 CE", 3600, "IST"}};
     const auto reference = testing::ReadEclipseReference();
     for (std::size_t i = 0; i < 4; ++i) {
         const Eclipse& e = *eclipses[i].eclipse;
         SCOPED_TRACE(expected[i].date);
         EXPECT_EQ(EclipseClassName(e.eclipse_class), expected[i].name);
-        EXPECT_EQ(e.greatest.date_text, expected[i].date);
-        EXPECT_EQ(e.greatest.offset_minutes, expected[i].offset);
+        EXPECT_EQ(e.greatest.local.date, expected[i].date);
+        EXPECT_EQ(e.greatest.local.offset_seconds, expected[i].offset);
+        EXPECT_EQ(e.greatest.local.zone, expected[i].zone);
         const auto r = std::find_if(reference.begin(), reference.end(), [&](const auto& r) {
             return std::fabs(r.greatest_jd_ut - e.greatest.jd_ut) < 3 / kDay;
         });
@@ -54,22 +56,34 @@ TEST(MoonCalendar, EclipsesOf2025InDublin) {
             ASSERT_EQ(contact.has_value(), e.IsLunar());
             if (!contact) continue;
             EXPECT_NEAR(contact->jd_ut, *r->contacts[static_cast<int>(c)], 5 / kDay);
-            EXPECT_EQ(contact->offset_minutes, expected[i].offset);
-            EXPECT_EQ(contact->date_text, expected[i].date);
+            EXPECT_EQ(contact->local.offset_seconds, expected[i].offset);
+            EXPECT_EQ(contact->local.date, expected[i].date);
         }
     }
     // Totality of 7 September ends about 18:53 UT, 19:53 on Dublin's clocks.
-    EXPECT_EQ(eclipses[2].eclipse->Contact(LunarContact::kTotalEnds)->time_text.substr(0, 3),
+    EXPECT_EQ(eclipses[2].eclipse->Contact(LunarContact::kTotalEnds)->local.time.substr(0, 3),
               "19:");
 }
 
-// An hour of daylight saving from about April to October of every year.
-int SummerHour(double jd_ut) {
-    const double fraction = DecimalYear(jd_ut) - std::floor(DecimalYear(jd_ut));
-    return fraction >= 0.25 && fraction < 0.8 ? 60 : 0;
+// An hour of daylight saving from about April to October of every year, in
+// any year the calendar reaches.
+class SummerHour final : public TimeZone {
+public:
+    ZoneReading At(double jd_ut) const override {
+        const double fraction = DecimalYear(jd_ut) - std::floor(DecimalYear(jd_ut));
+        return fraction >= 0.25 && fraction < 0.8 ? ZoneReading{3600, "SUM"}
+                                                  : ZoneReading{0, "WIN"};
+    }
+};
+
+// The local year of an instant, as the calendar reckons it.
+std::int32_t LocalYear(double jd_ut, std::int16_t calendar, const TimeZone& zone) {
+    EuroDate date{};
+    ToLocalTime(jd_ut, zone, calendar, date);
+    return date.year;
 }
 
-void CheckCalendar(std::int32_t year, std::int16_t calendar, const UtcOffsetAt& zone) {
+void CheckCalendar(std::int32_t year, std::int16_t calendar, const TimeZone& zone) {
     const auto phases = MoonCalendarOfYear(year, calendar, zone);
     SCOPED_TRACE(::testing::Message() << "year " << year << " calendar " << calendar);
     ASSERT_TRUE(phases.size() >= 49 && phases.size() <= 51);
@@ -79,22 +93,25 @@ void CheckCalendar(std::int32_t year, std::int16_t calendar, const UtcOffsetAt& 
         return MoonPhaseEventOf(p.lunation + (i + 4) / 4 - 1, static_cast<MoonPhase>((i + 4) % 4),
                                 calendar, zone);
     };
-    EXPECT_LT(neighbour(phases.front(), -1).local.date.year, year);
-    EXPECT_GT(neighbour(phases.back(), +1).local.date.year, year);
+    EXPECT_LT(LocalYear(neighbour(phases.front(), -1).instant.jd_ut, calendar, zone), year);
+    EXPECT_GT(LocalYear(neighbour(phases.back(), +1).instant.jd_ut, calendar, zone), year);
     for (std::size_t i = 0; i < phases.size(); ++i) {
         const MoonPhaseEvent& p = phases[i];
-        ASSERT_EQ(p.local.date.year, year);
+        ASSERT_EQ(LocalYear(p.instant.jd_ut, calendar, zone), year);
         if (i > 0) {
             ASSERT_EQ(neighbour(phases[i - 1], 1).jde, p.jde);  // the next phase, in order
         }
         EXPECT_EQ(p.delta_t_minutes, VarquelDeltaT(DecimalYear(p.jde), kDeltaTPivotYear));
-        EXPECT_DOUBLE_EQ(p.local.jd_ut, p.jde - p.delta_t_minutes / kDay);
+        EXPECT_DOUBLE_EQ(p.instant.jd_ut, p.jde - p.delta_t_minutes / kDay);
+        // Whole-minute zones: the window's own date-time text.
         EuroDate date{};
-        const auto offset = static_cast<std::int16_t>(zone(p.local.jd_ut));
-        EXPECT_EQ(p.local.date_text + " " + p.local.time_text,
-                  DateTimeText(p.local.jd_ut, offset, calendar, date));
-        EXPECT_EQ(p.local.weekday_name,
-                  WeekdayName(static_cast<std::int16_t>(euro_day_of_week(date.jdn))));
+        const ZoneReading reading = zone.At(p.instant.jd_ut);
+        EXPECT_EQ(p.instant.local.zone, reading.abbreviation);
+        EXPECT_EQ(p.instant.local.DateTime(),
+                  DateTimeText(p.instant.jd_ut,
+                               static_cast<std::int16_t>(reading.offset_seconds / 60), calendar,
+                               date));
+        EXPECT_EQ(p.instant.local.weekday, euro_day_of_week(date.jdn));
         if (!p.eclipse) continue;
         // Solar at new moon, lunar at full; contacts as the class says,
         // each in the zone's offset of its own instant, about the greatest.
@@ -107,7 +124,8 @@ void CheckCalendar(std::int32_t year, std::int16_t calendar, const UtcOffsetAt& 
         for (int c = 0; c < kLunarContactCount; ++c) {
             ASSERT_EQ(e.contacts[c].has_value(), occurs[c]);
             if (!e.contacts[c]) continue;
-            EXPECT_EQ(e.contacts[c]->offset_minutes, zone(e.contacts[c]->jd_ut));
+            EXPECT_EQ(e.contacts[c]->local.offset_seconds,
+                      zone.At(e.contacts[c]->jd_ut).offset_seconds);
             EXPECT_NEAR(e.contacts[c]->jd_ut + e.contacts[5 - c]->jd_ut, 2 * e.greatest.jd_ut,
                         1e-9);
         }
@@ -115,30 +133,28 @@ void CheckCalendar(std::int32_t year, std::int16_t calendar, const UtcOffsetAt& 
 }
 
 TEST(MoonCalendar, EveryYearHoldsAllItsPhasesAndNoOthers) {
-    const UtcOffsetAt zones[] = {FixedUtcOffset(0), FixedUtcOffset(-720), FixedUtcOffset(840),
-                                 SummerHour};
+    const FixedOffsetZone utc(0, "UTC"), west(-720 * 60, "GMT-12:00"), east(840 * 60, "+14");
+    const SummerHour summer;
+    const TimeZone* zones[] = {&utc, &west, &east, &summer};
     for (std::int32_t year = -3000; year <= 3000; year += 97) {
         for (std::int16_t calendar : {kCalendarGregorian, kCalendarJulian}) {
-            for (const UtcOffsetAt& zone : zones) CheckCalendar(year, calendar, zone);
+            for (const TimeZone* zone : zones) CheckCalendar(year, calendar, *zone);
         }
     }
     for (std::int32_t year : {1914, 1915, 2000, 2025})
-        CheckCalendar(year, kCalendarGregorian, SummerHour);
+        CheckCalendar(year, kCalendarGregorian, summer);
 }
 
 TEST(MoonCalendar, FailuresAreReportedAndTheNextCallRecovers) {
-    EXPECT_THROW(MoonCalendarOfYear(2025, kCalendarGregorian, FixedUtcOffset(1441)),
+    const FixedOffsetZone utc(0, "UTC");
+    EXPECT_THROW(MoonCalendarOfYear(-kMoonCalendarYearLimit - 1, kCalendarJulian, utc),
                  std::out_of_range);
-    EXPECT_THROW(
-        MoonCalendarOfYear(-kMoonCalendarYearLimit - 1, kCalendarJulian, FixedUtcOffset(0)),
-        std::out_of_range);
     UseVarquelLibraryFile("libvarquel-missing.so");
-    EXPECT_THROW(MoonPhaseEventOf(0, MoonPhase::kFull, kCalendarGregorian, FixedUtcOffset(0)),
-                 LibraryError);
+    EXPECT_THROW(MoonPhaseEventOf(0, MoonPhase::kFull, kCalendarGregorian, utc), LibraryError);
     UseVarquelLibraryFile(DefaultVarquelFileName());
     // The total lunar eclipse of 2000 January 21, saros 124.
-    const auto full = MoonPhaseEventOf(0, MoonPhase::kFull, kCalendarGregorian, FixedUtcOffset(0));
-    EXPECT_EQ(full.local.date_text, "2000-01-21 CE");
+    const auto full = MoonPhaseEventOf(0, MoonPhase::kFull, kCalendarGregorian, utc);
+    EXPECT_EQ(full.instant.local.date, "2000-01-21 CE");
     EXPECT_EQ(full.eclipse->eclipse_class, kLunarTotal);
     EXPECT_EQ(full.eclipse->saros, 124);
     EXPECT_EQ(MoonPhaseKey(MoonPhase::kFirstQuarter), "first_quarter");

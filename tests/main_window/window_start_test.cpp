@@ -1,0 +1,44 @@
+// The window program's own arguments: --moon and the moon list's zone.
+#include "main_window/window_start.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace kalvest {
+namespace {
+
+TEST(WindowStart, MoonListAndItsZone) {
+    WindowStart start = ReadWindowStart({});
+    EXPECT_FALSE(start.moon_list);
+    EXPECT_EQ(start.moon_zone, nullptr);
+    EXPECT_EQ(start.error, "");
+
+    // Arguments the toolkit left are not ours to judge.
+    start = ReadWindowStart({"--moon", "--tz", "Europe/Dublin", "file.txt"});
+    EXPECT_TRUE(start.moon_list);
+    ASSERT_NE(start.moon_zone, nullptr);
+    EXPECT_EQ(start.moon_zone_name, "Europe/Dublin");
+    EXPECT_EQ(start.moon_zone->At(2460848.0).abbreviation, "IST");  // 2025 June
+    EXPECT_EQ(start.error, "");
+
+    start = ReadWindowStart({"--tz=Asia/Kathmandu"});
+    EXPECT_FALSE(start.moon_list);
+    ASSERT_NE(start.moon_zone, nullptr);
+    EXPECT_EQ(start.moon_zone->At(2460848.0).offset_seconds, 20700);
+
+    start = ReadWindowStart({"--moon", "--tz", "local"});
+    EXPECT_NE(start.moon_zone, nullptr);
+    EXPECT_EQ(start.moon_zone_name, "local time");
+
+    // Each bad zone gets one line naming --tz.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--moon", "--tz"}, {"--tz", "Mars/Olympus_Mons"}, {"--tz="}, {"--tz", ""}}) {
+        start = ReadWindowStart(args);
+        EXPECT_NE(start.error.find("--tz"), std::string::npos) << start.error;
+        EXPECT_EQ(start.error.find('\n'), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace kalvest
