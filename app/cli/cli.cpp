@@ -4,6 +4,7 @@
 #include <optional>
 #include <sstream>
 
+#include "common/program_version.h"
 #include "datetime/date_time_text.h"
 #include "main_window/calculation_run.h"
 #include "main_window/event_names.h"
@@ -26,7 +27,8 @@ const char* const kUsage =
     "  LIST is a comma list of imbolc, march, beltane, june, lughnassad,\n"
     "  september, samhain, december, or all (the default). The method\n"
     "  computes the cross-quarter days by the mean sun, the true sun or\n"
-    "  both (the default).\n";
+    "  both (the default).\n"
+    "  --help shows this text, --version the program's version.\n";
 
 // Event names of --events in the order of the year; even positions are the
 // cross-quarter days (code = position / 2), odd ones the equinoxes and
@@ -42,6 +44,7 @@ struct CliOptions {
     RunSelection selection;
     bool csv = false;
     bool help = false;
+    bool version = false;
 };
 
 // The window's year check with the tool's wider range; a lone sign or a
@@ -108,6 +111,8 @@ CliOptions ParseArguments(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (Matches(arg, "--calendar")) {
             const std::string value = OptionValue(args, i, "--calendar");
             if (value == "gregorian") {
@@ -152,7 +157,9 @@ CliOptions ParseArguments(const std::vector<std::string>& args) {
             }
         }
     }
-    if (!year && !options.help) throw UsageError{"missing argument YEAR"};
+    if (!year && !options.help && !options.version) {
+        throw UsageError{"missing argument YEAR"};
+    }
     s.year = year.value_or(0);
     return options;
 }
@@ -222,6 +229,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out,
     }
     if (options.help) {
         out << kUsage;
+        return 0;
+    }
+    if (options.version) {
+        out << "kalvest-cli " << kProgramVersion << "\n";
         return 0;
     }
     InitPeriodicTerms();

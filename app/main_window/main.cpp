@@ -1,11 +1,24 @@
 // kalvest: the window program.
 #include <QApplication>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "main_window/frm_main.h"
+#include "main_window/program_options.h"
 #include "main_window/qt_message_box.h"
+#include "windows/program_icon.h"
 
 int main(int argc, char** argv) {
+    // --help and --version need no display, so they come before Qt.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (const auto status = kalvest::HandleInformationOptions(args, std::cout)) return *status;
+
     QApplication application(argc, argv);
+    QApplication::setWindowIcon(kalvest::ProgramIcon());
+    // Ties the windows to the menu entry kalvest.desktop (its icon and name
+    // in task bars, on Wayland too).
+    QGuiApplication::setDesktopFileName(QStringLiteral("kalvest"));
     kalvest::InstallQtMessageBoxHandler();
     kalvest::frmMain window;
     window.Form_Load();

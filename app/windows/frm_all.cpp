@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "windows/program_icon.h"
 #include "windows/window_twips.h"
 
 namespace kalvest {
@@ -55,6 +56,7 @@ frmAll::frmAll(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("frmAll");
+    setWindowIcon(ProgramIcon());
     SetBackground(this, kBackground);
 
     QFont cell_font("Courier New");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "common/program_version.h"
 
 namespace kalvest {
 namespace {
@@ -31,6 +32,13 @@ TEST(Cli, EquinoxesAndSolsticesWithWeekdays) {
               "Summer (June) solstice ........ 2021-06-21 CE 03:31 GMT, Monday\n"
               "Autumn (September) equinox .... 2021-09-22 CE 19:20 GMT, Wednesday\n"
               "Winter (December) solstice .... 2021-12-21 CE 15:59 GMT, Tuesday\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(Cli, VersionNeedsNoYear) {
+    const Result r = RunTool({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, std::string("kalvest-cli ") + kProgramVersion + "\n");
     EXPECT_EQ(r.err, "");
 }
 
