@@ -7,12 +7,13 @@ packages=(
     cmake ninja-build g++ clang pkg-config
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    g++-mingw-w64-i686
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64
     liberfa-dev
     libicu-dev
     python3
     xvfb xauth fonts-liberation
     xdg-utils
+    help2man dpkg-dev lintian strace
 )
 
 missing=()
