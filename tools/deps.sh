@@ -13,7 +13,7 @@ packages=(
     python3
     xvfb xauth fonts-liberation
     xdg-utils
-    help2man dpkg-dev lintian strace
+    help2man dpkg-dev file lintian strace desktop-file-utils appstream
 )
 
 missing=()

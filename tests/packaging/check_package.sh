@@ -46,6 +46,15 @@ fi
 step "unpack"
 root=$work/root
 dpkg-deb -x "$package" "$root"
+
+if [[ $with_gui == ON ]]; then
+    step "desktop entry and AppStream metainfo"
+    desktop-file-validate "$root$prefix/share/applications/kalvest.desktop"
+    # A warning is no failure (see the README); an error is.
+    validation=$(appstreamcli validate --no-net "$root$prefix/share/metainfo/kalvest.metainfo.xml" || true)
+    echo "$validation"
+    if grep -q '^E:' <<<"$validation"; then fail "appstreamcli reports errors"; fi
+fi
 bin=$root$prefix/bin
 libdir=$(dirname "$(find "$root" -name 'libvarquel.so.*.*' | head -n 1)")
 [[ -n "$libdir" && -d "$libdir" ]] || fail "no libvarquel in the package"
