@@ -36,6 +36,11 @@ if [[ $with_gui == ON ]]; then
     grep -q "^Depends:.*\blibqt6widgets6\b" <<<"$control" || fail "Depends lacks libqt6widgets6"
 fi
 
+# No maintainer script but the ldconfig trigger: a postrm would keep a
+# removed package in dpkg's database until it is purged.
+scripts=$(dpkg-deb --info "$package" | grep -oE '\b(preinst|postinst|prerm|postrm)\b' || true)
+[[ -z "$scripts" ]] || fail "maintainer scripts in the package: $scripts"
+
 if command -v lintian >/dev/null; then
     step "lintian"
     findings=$(lintian "$package" 2>/dev/null || true)
