@@ -25,8 +25,6 @@ constexpr int kEnterKeyCode = 13;
 
 bool IsChecked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
 
-// The key code a key event stands for, as the handlers know them: Enter
-// (either key) is 13, other keys their toolkit code.
 // A check box's change of state: Qt 6.7 added checkStateChanged, with the
 // state as Qt::CheckState, and deprecated stateChanged, with an int.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
@@ -35,6 +33,8 @@ constexpr auto kCheckStateChanged = &QCheckBox::checkStateChanged;
 constexpr auto kCheckStateChanged = &QCheckBox::stateChanged;
 #endif
 
+// The key code a key event stands for, as the handlers know them: Enter
+// (either key) is 13, other keys their toolkit code.
 int KeyCodeOf(const QKeyEvent* key) {
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return kEnterKeyCode;
     return key->key();

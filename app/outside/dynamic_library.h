@@ -8,8 +8,9 @@ namespace kalvest {
 // A shared library that is loaded by file name at the first lookup of one
 // of its entry points: first from the program's own folder, then from the
 // installation's library folder, then from the platform's normal search
-// path (LibraryCandidates in common/install_layout.h). A failure is thrown as LibraryError naming
-// the library and the entry point; the next lookup tries to load again.
+// path (LibraryCandidates in common/install_layout.h). A failure is thrown
+// as LibraryError naming the library and the entry point; the next lookup
+// tries to load again.
 class DynamicLibrary {
 public:
     // name: what the user knows the library as ("varquel");
