@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ clang pkg-config
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    g++-mingw-w64-i686
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64
     liberfa-dev
     libicu-dev
     libhowardhinnant-date-dev tzdata libcli11-dev nlohmann-json3-dev
@@ -15,6 +15,7 @@ packages=(
     python3
     xvfb xauth fonts-liberation
     xdg-utils
+    help2man dpkg-dev file lintian strace desktop-file-utils appstream
 )
 
 missing=()

@@ -27,8 +27,18 @@
 #endif
 
 #if defined(_WIN32)
-/* Windows exports come from the module-definition file varquel.def. */
+#if !defined(VARQUEL_BUILDING)
+#define VARQUEL_API __declspec(dllimport)
+#elif defined(__MINGW32__) && !defined(_WIN64)
+/* MinGW drops the leading underscore of a 32-bit standard-call export
+ * ("deltat@12"); the module-definition file varquel.def names the exports
+ * instead, so nothing is exported twice. */
 #define VARQUEL_API
+#else
+/* MSVC keeps the decoration of a 32-bit standard-call export
+ * ("_deltat@12"); 64-bit names carry none ("deltat"). */
+#define VARQUEL_API __declspec(dllexport)
+#endif
 #elif defined(VARQUEL_BUILDING)
 #define VARQUEL_API __attribute__((visibility("default")))
 #else

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "common/program_folder.h"
+#include "common/install_layout.h"
 
 namespace kalvest {
 namespace {
@@ -73,7 +73,7 @@ std::string DocumentAddress(const std::string& text, const std::string& program_
 }
 
 std::string ProgramDocumentAddress(const std::string& text) {
-    return DocumentAddress(text, ProgramFolder());
+    return DocumentAddress(text, DataFolder());
 }
 
 }  // namespace kalvest

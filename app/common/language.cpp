@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/message_box.h"
+#include "common/install_layout.h"
 #include "common/program_folder.h"
 #include "outside/text_table.h"
 
@@ -72,7 +73,7 @@ std::int32_t LoadProgramTextFile(const std::string& path) {
 }
 
 void LoadProgramText(const std::string& file_name) {
-    LoadProgramText(file_name, ProgramFolder());
+    LoadProgramText(file_name, DataFolder());
 }
 
 void LoadProgramText(const std::string& file_name, const std::string& folder) {

@@ -1,6 +1,7 @@
 // Language: the numbered program texts (message texts and titles, a
 // window caption, file names, document addresses), loaded once at start-up
-// from the program-text file beside the program and handed out by number.
+// from the program-text file in the program's data folder and handed out by
+// number.
 #pragma once
 
 #include <cstddef>
@@ -33,8 +34,8 @@ std::string ProgramTextLoadMessage(std::int32_t code, const std::string& path);
 // of texts (> 0), or a failure code (0 or negative). Shows nothing.
 std::int32_t LoadProgramTextFile(const std::string& path);
 
-// Start-up: loads `file_name` from the program's folder (or from `folder`
-// when given). On failure shows the message for the result code in a
+// Start-up: loads `file_name` from the program's data folder (DataFolder in
+// common/install_layout.h), or from `folder` when given. On failure shows the message for the result code in a
 // message box (critical icon, OK, empty title) and, once it is closed,
 // ends the program through the program-exit handler.
 void LoadProgramText(const std::string& file_name);

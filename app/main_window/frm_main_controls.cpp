@@ -25,6 +25,14 @@ constexpr int kEnterKeyCode = 13;
 
 bool IsChecked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
 
+// A check box's change of state: Qt 6.7 added checkStateChanged, with the
+// state as Qt::CheckState, and deprecated stateChanged, with an int.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+constexpr auto kCheckStateChanged = &QCheckBox::checkStateChanged;
+#else
+constexpr auto kCheckStateChanged = &QCheckBox::stateChanged;
+#endif
+
 // The key code a key event stands for, as the handlers know them: Enter
 // (either key) is 13, other keys their toolkit code.
 int KeyCodeOf(const QKeyEvent* key) {
@@ -39,10 +47,10 @@ void frmMain::ConnectHandlers() {
         connect(cmdAllOrNoneKalvest[index], &QPushButton::clicked, this,
                 [this, index] { cmdAllOrNoneKalvest_Click(index); });
     }
-    connect(chkImbolc, &QCheckBox::stateChanged, this, [this] { chkImbolc_Click(); });
-    connect(chkBeltane, &QCheckBox::stateChanged, this, [this] { chkBeltane_Click(); });
-    connect(chkLughnassad, &QCheckBox::stateChanged, this, [this] { chkLughnassad_Click(); });
-    connect(chkSamhain, &QCheckBox::stateChanged, this, [this] { chkSamhain_Click(); });
+    connect(chkImbolc, kCheckStateChanged, this, [this] { chkImbolc_Click(); });
+    connect(chkBeltane, kCheckStateChanged, this, [this] { chkBeltane_Click(); });
+    connect(chkLughnassad, kCheckStateChanged, this, [this] { chkLughnassad_Click(); });
+    connect(chkSamhain, kCheckStateChanged, this, [this] { chkSamhain_Click(); });
     // Only a settings file can make a box grey (it then becomes a
     // three-state box); the user's clicks only ever check and uncheck.
     for (QCheckBox* box : {chkVE, chkSS, chkAE, chkWS, chkImbolc, chkBeltane, chkLughnassad,

@@ -16,10 +16,7 @@
 namespace kalvest {
 
 frmAll& frmMain::AllWindow() {
-    if (!frmAllForm) {
-        frmAllForm = std::make_unique<frmAll>();
-        frmAllForm->setWindowIcon(windowIcon());
-    }
+    if (!frmAllForm) frmAllForm = std::make_unique<frmAll>();
     return *frmAllForm;
 }
 

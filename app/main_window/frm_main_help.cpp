@@ -1,5 +1,5 @@
-// Help and links of frmMain: the Help button shows the help text beside the
-// program in the text viewer, placed over the main window; the two link
+// Help and links of frmMain: the Help button shows the help text of the
+// program's data folder in the text viewer, placed over the main window; the two link
 // labels open the maker's page and the online manual. The commands of the
 // secondary windows are connected here as well.
 #include <QEvent>
@@ -10,6 +10,7 @@
 
 #include "common/document_address.h"
 #include "common/language.h"
+#include "common/install_layout.h"
 #include "common/program_folder.h"
 #include "common/weblink.h"
 #include "main_window/frm_main.h"
@@ -98,10 +99,9 @@ void frmMain::cmdHelp_Click() {
         view->resize(main.width() - PixelsFromTwips(kViewerNarrower),
                      main.height() - PixelsFromTwips(kViewerLower));
     }
-    view->strFilename = QString::fromStdString(ProgramFolder()) + QChar(PathSeparator()) +
+    view->strFilename = QString::fromStdString(DataFolder()) + QChar(PathSeparator()) +
                         QString::fromStdString(GetProgramText(kHelpFileText));
     view->setWindowTitle(QString::fromStdString(GetProgramText(kHelpCaptionText)));
-    view->setWindowIcon(windowIcon());
     view->show();
     view->raise();
     view->activateWindow();

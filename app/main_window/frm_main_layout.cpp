@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "main_window/frm_main.h"
+#include "windows/program_icon.h"
 #include "windows/window_twips.h"
 
 namespace kalvest {
@@ -102,6 +103,7 @@ Control* frmMain::Add(Control* control, const char* name, int left, int top,
 void frmMain::CreateControls() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Kalvest"));
+    setWindowIcon(ProgramIcon());
     setFixedSize(PixelsFromTwips(kClientWidthTwips), PixelsFromTwips(kClientHeightTwips));
     CreateTopRow();
     CreateEquinoxFrame();

@@ -6,10 +6,18 @@
 #include <vector>
 
 #include "main_window/frm_main.h"
+#include "main_window/program_options.h"
 #include "main_window/qt_message_box.h"
 #include "main_window/window_start.h"
+#include "windows/program_icon.h"
 
 int main(int argc, char** argv) {
+    // --help and --version need no display, so they come before Qt.
+    if (const auto status = kalvest::HandleInformationOptions(
+            std::vector<std::string>(argv + 1, argv + argc), std::cout)) {
+        return *status;
+    }
+
     QApplication application(argc, argv);
     // The toolkit has taken its own options out of the arguments.
     const QStringList arguments = QCoreApplication::arguments();
@@ -20,6 +28,10 @@ int main(int argc, char** argv) {
         std::cerr << "kalvest: " << start.error << "\n";
         return 2;
     }
+    QApplication::setWindowIcon(kalvest::ProgramIcon());
+    // Ties the windows to the menu entry kalvest.desktop (its icon and name
+    // in task bars, on Wayland too).
+    QGuiApplication::setDesktopFileName(QStringLiteral("kalvest"));
     kalvest::InstallQtMessageBoxHandler();
     kalvest::frmMain window;
     window.MoonListZone = std::move(start.moon_zone);

@@ -1,5 +1,6 @@
 #include "outside/dynamic_library.h"
 
+#include "common/install_layout.h"
 #include "common/program_folder.h"
 #include "common/utf_text.h"
 #include "outside/library_error.h"
@@ -54,28 +55,15 @@ DynamicLibrary::~DynamicLibrary() {
     if (handle_) CloseLibrary(handle_);
 }
 
-std::string DynamicLibrary::PlatformFileName(const std::string& name) {
-#if defined(_WIN32)
-    return name + ".dll";
-#elif defined(__APPLE__)
-    return "lib" + name + ".dylib";
-#else
-    return "lib" + name + ".so";
-#endif
-}
-
 void DynamicLibrary::LoadOrThrow(const std::string& entry_point) {
     if (handle_) return;
     if (HasFolder(file_name_)) {
         handle_ = OpenLibrary(file_name_);
     } else {
-        const std::string folder = ProgramFolder();
-        if (!folder.empty()) {
-            std::string path = folder;
-            if (path.back() != PathSeparator()) path += PathSeparator();
-            handle_ = OpenLibrary(path + file_name_);
+        for (const std::string& path : LibraryCandidates(ProgramFolder(), file_name_)) {
+            handle_ = OpenLibrary(path);
+            if (handle_) break;
         }
-        if (!handle_) handle_ = OpenLibrary(file_name_);
     }
     if (!handle_) {
         throw LibraryError(name_, entry_point,

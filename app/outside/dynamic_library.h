@@ -7,13 +7,15 @@ namespace kalvest {
 
 // A shared library that is loaded by file name at the first lookup of one
 // of its entry points: first from the program's own folder, then from the
-// platform's normal search path. A failure is thrown as LibraryError naming
-// the library and the entry point; the next lookup tries to load again.
+// installation's library folder, then from the platform's normal search
+// path (LibraryCandidates in common/install_layout.h). A failure is thrown
+// as LibraryError naming the library and the entry point; the next lookup
+// tries to load again.
 class DynamicLibrary {
 public:
     // name: what the user knows the library as ("varquel");
-    // file_name: its file ("libvarquel.so"), or a path with a folder, which
-    // is then used as it is.
+    // file_name: its file ("libvarquel.so.1"), or a path with a folder,
+    // which is then used as it is.
     DynamicLibrary(std::string name, std::string file_name);
     ~DynamicLibrary();
     DynamicLibrary(const DynamicLibrary&) = delete;
@@ -24,10 +26,6 @@ public:
 
     const std::string& name() const { return name_; }
     const std::string& file_name() const { return file_name_; }
-
-    // Platform file name of a library called `name`: "libNAME.so",
-    // "NAME.dll" or "libNAME.dylib".
-    static std::string PlatformFileName(const std::string& name);
 
 private:
     void LoadOrThrow(const std::string& entry_point);

@@ -159,9 +159,10 @@ extern "C" std::int32_t lt(const char* path, std::int32_t options) {
     const FileContent content = ReadFile(path);
     if (content.code != 0) return content.code;
 
-    Table table;
-    const std::int32_t result = ParseFile(content.bytes, table);
-    if (result > 0) loaded.swap(table);
+    // Parsed straight into the loaded table, which a failure empties again:
+    // a failed load leaves no texts, as the clear above already promised.
+    const std::int32_t result = ParseFile(content.bytes, loaded);
+    if (result <= 0) loaded.clear();
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <mutex>
 
+#include "common/install_paths.h"
 #include "outside/dynamic_library.h"
 
 namespace kalvest {
@@ -61,9 +62,7 @@ std::string VarquelExportName(const std::string& function,
 #endif
 }
 
-std::string DefaultVarquelFileName() {
-    return DynamicLibrary::PlatformFileName("varquel");
-}
+std::string DefaultVarquelFileName() { return kVarquelFileName; }
 
 double VarquelDeltaT(double year, std::int32_t pivot) {
     DeltaTFunction f = TheBinding().deltat.load(std::memory_order_acquire);

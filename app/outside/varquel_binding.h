@@ -30,7 +30,8 @@ double VarquelPhase(std::int32_t lunation, std::int32_t phase,
 // on, forgetting what was resolved before. For tests of the failure path.
 void UseVarquelLibraryFile(const std::string& file_name);
 
-// The file the binding loads by default on this platform.
+// The file the binding loads by default on this platform: varquel's
+// soname ("libvarquel.so.1"), or "varquel.dll" on Windows.
 std::string DefaultVarquelFileName();
 
 }  // namespace kalvest

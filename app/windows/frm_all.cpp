@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "main_window/display_all_texts.h"
+#include "windows/program_icon.h"
 #include "windows/window_twips.h"
 
 namespace kalvest {
@@ -56,6 +57,7 @@ frmAll::frmAll(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("frmAll");
+    setWindowIcon(ProgramIcon());
     SetBackground(this, kBackground);
 
     QFont cell_font("Courier New");

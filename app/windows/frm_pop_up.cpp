@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "windows/program_icon.h"
 #include "windows/window_twips.h"
 
 namespace kalvest {
@@ -22,6 +23,7 @@ constexpr int kLabelDesignHeight = 1740;
 frmPopUp::frmPopUp(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName("frmPopUp");
+    setWindowIcon(ProgramIcon());
     setModal(true);
     setAutoFillBackground(true);
     QPalette window_palette = palette();

@@ -13,6 +13,7 @@
 
 #include "common/message_box.h"
 #include "windows/text_file_read.h"
+#include "windows/program_icon.h"
 #include "windows/window_twips.h"
 
 namespace kalvest {
@@ -48,6 +49,7 @@ QFont Font(const char* family) {
 
 frmView::frmView(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("frmView");
+    setWindowIcon(ProgramIcon());
     // The title-bar close box unloads the window.
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(Font("Arial"));

@@ -41,6 +41,13 @@ TEST(Cli, EquinoxesAndSolsticesWithWeekdays) {
     EXPECT_EQ(r.err, "");
 }
 
+TEST(Cli, VersionNeedsNoYear) {
+    const Result r = RunTool({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, std::string("kalvest-cli ") + kProgramVersion + "\n");
+    EXPECT_EQ(r.err, "");
+}
+
 TEST(Cli, ZoneAndCalendar) {
     Result r = RunTool({"2021", "--zone", "GMT+05:30", "--events", "march"});
     EXPECT_EQ(r.status, 0);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/document_address.h"
-#include "common/program_folder.h"
+#include "common/install_layout.h"
 
 namespace kalvest {
 namespace {
@@ -40,9 +40,9 @@ TEST(DocumentAddress, AbsolutePathsAndEncoding) {
               "file:///home/J%C3%BCrgen/100%25%20%231/k.html");
 }
 
-TEST(DocumentAddress, ProgramFolderVersion) {
+TEST(DocumentAddress, DataFolderVersion) {
     EXPECT_EQ(ProgramDocumentAddress("kalvest-manual.html"),
-              DocumentAddress("kalvest-manual.html", ProgramFolder()));
+              DocumentAddress("kalvest-manual.html", DataFolder()));
 }
 
 }  // namespace

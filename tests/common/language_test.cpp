@@ -11,6 +11,7 @@
 
 #include "common/language.h"
 #include "common/message_box.h"
+#include "common/install_layout.h"
 #include "common/program_folder.h"
 
 namespace kalvest {
@@ -162,7 +163,7 @@ TEST(ShippedProgramTexts, LoadBesideTheProgramWithEveryTextAndTheHelpFile) {
     EXPECT_TRUE(fs::is_regular_file(data / GetProgramText(16))) << GetProgramText(16);
     EXPECT_TRUE(fs::is_regular_file(data / GetProgramText(14))) << GetProgramText(14);
     EXPECT_TRUE(fs::is_regular_file(data / GetProgramText(15))) << GetProgramText(15);
-    EXPECT_TRUE(fs::is_regular_file(fs::path(ProgramFolder()) / GetProgramText(16)));
+    EXPECT_TRUE(fs::is_regular_file(fs::path(DataFolder()) / GetProgramText(16)));
 }
 
 }  // namespace

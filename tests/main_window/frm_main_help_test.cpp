@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "common/document_address.h"
+#include "common/install_layout.h"
 #include "common/language.h"
 #include "common/program_folder.h"
 #include "common/weblink.h"
@@ -57,7 +58,7 @@ TEST_F(HelpTest, ShowsTheHelpFileOverTheMainWindow) {
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(view->windowTitle(), "Kalvest Help");
     EXPECT_EQ(view->strFilename.toStdString(),
-              ProgramFolder() + "/" + GetProgramText(16));
+              DataFolder() + "/" + GetProgramText(16));
     std::ifstream file(kProgramFolder / "kalvest-help.txt", std::ios::binary);
     const std::string help{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     ASSERT_FALSE(help.empty());

@@ -1,5 +1,7 @@
 /* The full moon of 2000 January 21 and its total lunar eclipse, from C.
- * Build: cc phase_example.c -I varquel -L build/bin -lvarquel */
+ * Build against an installed varquel:
+ *   cc phase_example.c $(pkg-config --cflags --libs varquel)
+ * or with CMake through find_package(varquel) (CMakeLists.txt here). */
 #include <stdio.h>
 
 #include "varquel.h"

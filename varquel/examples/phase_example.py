@@ -1,6 +1,6 @@
 """The full moon of 2000 January 21 and its total lunar eclipse, from Python.
 
-Usage: python3 phase_example.py [path of libvarquel.so]
+Usage: python3 phase_example.py [path of libvarquel.so.1]
 """
 import ctypes
 import sys
@@ -14,7 +14,7 @@ class PhaseRecord(ctypes.Structure):
                  "sd_penumbral", "sd_partial", "sd_total")]
 
 
-library = ctypes.CDLL(sys.argv[1] if len(sys.argv) > 1 else "libvarquel.so")
+library = ctypes.CDLL(sys.argv[1] if len(sys.argv) > 1 else "libvarquel.so.1")
 varquel = library.varquel  # 32-bit Windows: ctypes.WinDLL("varquel.dll")["_varquel@12"]
 varquel.argtypes = [ctypes.c_int32, ctypes.c_int32, ctypes.POINTER(PhaseRecord)]
 varquel.restype = ctypes.c_double

@@ -1,0 +1,57 @@
+#include "main_window/program_options.h"
+
+#include "common/program_version.h"
+
+namespace kalvest {
+namespace {
+
+// Laid out for help2man, which makes the manual page from it: a usage
+// line, a description, then the options.
+constexpr const char* kHelpText =
+    "Usage: kalvest [--moon] [--tz NAME] [QT-OPTION]...\n"
+    "Show the Kalvest window: the dates and times of the year's solar turning\n"
+    "points, the March and September equinoxes, the June and December\n"
+    "solstices and the cross-quarter days Imbolc, Beltane, Lughnassad and\n"
+    "Samhain by the mean sun and the true sun, in the Gregorian or the Julian\n"
+    "calendar and a time zone from GMT-12:00 to GMT+12:00. The same\n"
+    "computations are available without a window through kalvest-cli.\n"
+    "\n"
+    "Save settings keeps the window's inputs and output in\n"
+    "$XDG_DATA_HOME/Orvanth Systems/kalvest.usr (by default\n"
+    "~/.local/share/Orvanth Systems/kalvest.usr).\n"
+    "\n"
+    "Options:\n"
+    "      --moon       open the moon list of the year at start: the phases of\n"
+    "                   the Moon and the eclipses (also Ctrl+M in the window)\n"
+    "      --tz NAME    show the moon list in a zone of the time zone database\n"
+    "                   (such as Europe/Dublin), daylight saving time included,\n"
+    "                   or in the system's own zone with --tz local\n"
+    "      --help       display this help and exit\n"
+    "      --version    output version information and exit\n"
+    "\n"
+    "Qt's own options, such as -platform offscreen or -style fusion, are\n"
+    "accepted as well.\n";
+
+}  // namespace
+
+std::string WindowProgramVersionLine() { return std::string("Kalvest ") + kProgramVersion; }
+
+std::optional<int> HandleInformationOptions(const std::vector<std::string>& args,
+                                            std::ostream& out) {
+    for (const std::string& arg : args) {
+        if (arg == "--help") {
+            out << kHelpText;
+            return 0;
+        }
+        if (arg == "--version") {
+            out << WindowProgramVersionLine() << "\n"
+                << "Copyright (c) Kalvest developers.\n"
+                << "\n"
+                << "Kalvest is free software under the MIT License.\n";
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace kalvest
