@@ -122,16 +122,24 @@ TEST_F(HostileFiles, SettingsFileCutAtEveryByte) {
                              (loaded.output ? 1 : 0);
         EXPECT_GE(restored, whole);
         EXPECT_LE(restored, whole + 1);
-        if (whole >= 1) EXPECT_EQ(loaded.year_text, saved.year_text);
+        if (whole >= 1) {
+            EXPECT_EQ(loaded.year_text, saved.year_text);
+        }
         for (int i = 0; i < std::min(whole - 1, int{kSettingsCheckBoxCount}); ++i) {
             EXPECT_EQ(loaded.checks[static_cast<std::size_t>(i)],
                       saved.checks[static_cast<std::size_t>(i)]);
         }
-        if (whole >= 13) EXPECT_EQ(loaded.zone_index, saved.zone_index);
-        if (whole >= 14) EXPECT_EQ(loaded.southern, saved.southern);
+        if (whole >= 13) {
+            EXPECT_EQ(loaded.zone_index, saved.zone_index);
+        }
+        if (whole >= 14) {
+            EXPECT_EQ(loaded.southern, saved.southern);
+        }
         // The output is quoted: without its closing quote it is not read.
         EXPECT_EQ(loaded.output.has_value(), cut >= valid.size() - 2);
-        if (loaded.output) EXPECT_EQ(*loaded.output, RestoredOutputText(saved.output));
+        if (loaded.output) {
+            EXPECT_EQ(*loaded.output, RestoredOutputText(saved.output));
+        }
     }
 }
 
