@@ -12,16 +12,17 @@
 #include <system_error>
 
 #if defined(__SANITIZE_ADDRESS__)
-// fontconfig and the GLib and D-Bus code that Qt's platform layer may pull
-// in keep caches for the life of the process and free them only partly at
-// exit; the leak checker would blame them on us. Leaks whose allocation
-// stacks pass through those libraries are ignored, in the GUI test programs
-// only. Qt's own libraries are not listed, so that a window or control we
-// fail to free is still reported.
+// What the system libraries leak, and only that. The tests run on Qt's
+// offscreen platform, where nothing leaks. On a display (the xcb
+// platform) Qt's D-Bus connection thread leaves one receive buffer of
+// libdbus behind as it ends with the process (1032 bytes, from
+// _dbus_read). libdbus has no frame pointers, so the leak checker's fast
+// stacks name no function of it, only the library. No library of Qt's or
+// ours is listed, so a window or control we fail to free is still
+// reported. (fontconfig and GLib leak nothing on either platform, with a
+// warm or an empty font cache.)
 extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n"
-           "leak:libglib-2.0.so\n"
-           "leak:libdbus-1.so\n";
+    return "leak:libdbus-1.so\n";
 }
 #endif
 

@@ -1,12 +1,13 @@
 #!/bin/bash
-# Installs what is missing, then builds and tests Kalvest three ways, each
+# Installs what is missing, then builds and tests Kalvest four ways, each
 # with every compiler warning an error:
 #   1. Clang, optimised: every test, the Windows cross-builds of varquel and
 #      the resource scripts, a brief run of every benchmark;
 #   2. GCC at -O2 with Debian's build flags, as a distribution builds it:
 #      the programs, the library and the Debian package, which is checked
 #      by lintian, unpacked into a temporary root and tried there;
-#   3. GCC under AddressSanitizer and UndefinedBehaviorSanitizer: every test.
+#   3. GCC under AddressSanitizer and UndefinedBehaviorSanitizer: every test;
+#   4. Clang with libFuzzer: every fuzz target for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -38,3 +39,9 @@ cmake -S . -B build-sanitize "${strict[@]}" -DCMAKE_BUILD_TYPE=Debug \
       -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++ -DKALVEST_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs"
 (cd build-sanitize && ctest --output-on-failure -j "$jobs")
+
+cmake -S . -B build-fuzz "${strict[@]}" -DCMAKE_BUILD_TYPE=Release -DKALVEST_FUZZ=ON \
+      -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+      -DKALVEST_WITH_GUI=OFF -DKALVEST_WITH_TESTS=OFF -DKALVEST_WITH_BENCH=OFF
+cmake --build build-fuzz -j "$jobs" --target kalvest_fuzz
+tools/fuzz.sh build-fuzz 20

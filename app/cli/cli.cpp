@@ -174,14 +174,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     try {
         text = Produce(*parsed.options, note);
     } catch (const CliFailure& e) {
-        err << "kalvest-cli: " << e.message << "\n";
+        err << "kalvest-cli: " << OneLine(e.message) << "\n";
         return e.status;
     } catch (const LibraryError& e) {
-        err << "kalvest-cli: " << e.what() << "\n";
+        err << "kalvest-cli: " << OneLine(e.what()) << "\n";
         return kStatusFailure;
     }
     out << text;
-    if (!note.empty()) err << "kalvest-cli: " << note << "\n";
+    if (!note.empty()) err << "kalvest-cli: " << OneLine(note) << "\n";
     return 0;
 }
 

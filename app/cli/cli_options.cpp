@@ -218,14 +218,17 @@ OutputFormat FormatOf(const std::string& format) {
     throw UsageError{"--format: unknown format '" + format + "' (text, csv, json or ics)"};
 }
 
-// What the parser's own messages say, on one line.
+}  // namespace
+
 std::string OneLine(std::string text) {
-    std::replace(text.begin(), text.end(), '\n', ' ');
+    // Quoted arguments may hold anything; a terminal would act on their
+    // control characters.
+    std::replace_if(
+        text.begin(), text.end(),
+        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
 }
-
-}  // namespace
 
 ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     CLI::App app{"", "kalvest-cli"};
@@ -335,7 +338,7 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
         }
         parsed.options = options;
     } catch (const UsageError& e) {
-        parsed.error = e.message;
+        parsed.error = OneLine(e.message);
         parsed.status = kCliStatusUsage;
     }
     return parsed;

@@ -53,4 +53,8 @@ inline constexpr int kCliStatusUsage = 2;
 
 ParsedArguments ParseCliArguments(const std::vector<std::string>& args);
 
+// A message for one line of standard error: every control character (line
+// breaks among them) becomes a blank, and trailing blanks go.
+std::string OneLine(std::string text);
+
 }  // namespace kalvest

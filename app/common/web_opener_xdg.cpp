@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -23,15 +24,19 @@ constexpr std::int32_t kBadFormat = 11;
 constexpr std::int32_t kNoAssociation = 31;
 
 // Openers that outlived their wait; reaped as soon as they have ended, so
-// that no finished child lingers for long.
-std::vector<pid_t>& UnfinishedOpeners() {
-    static std::vector<pid_t> pids;
-    return pids;
+// that no finished child lingers for long. Openers may run on several
+// threads at once.
+std::mutex unfinished_mutex;
+std::vector<pid_t> unfinished_openers;
+
+void KeepUnfinished(pid_t pid) {
+    const std::lock_guard lock(unfinished_mutex);
+    unfinished_openers.push_back(pid);
 }
 
 void ReapFinishedOpeners() {
-    std::vector<pid_t>& pids = UnfinishedOpeners();
-    std::erase_if(pids, [](pid_t pid) {
+    const std::lock_guard lock(unfinished_mutex);
+    std::erase_if(unfinished_openers, [](pid_t pid) {
         int status = 0;
         return waitpid(pid, &status, WNOHANG) != 0;  // ended, or not ours
     });
@@ -64,7 +69,7 @@ std::int32_t XdgOpenSpawnErrorCode(int error_number) {
 }
 
 std::int32_t OpenWithXdgOpen(const std::string& address, const std::string& program,
-                             std::chrono::milliseconds wait) {
+                             std::chrono::milliseconds wait, std::stop_token stop) {
     ReapFinishedOpeners();
 
     std::string program_arg = program;
@@ -90,8 +95,8 @@ std::int32_t OpenWithXdgOpen(const std::string& address, const std::string& prog
             // was started, which is all that can be known.
             return kOpenerSuccess;
         }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            UnfinishedOpeners().push_back(pid);
+        if (std::chrono::steady_clock::now() >= deadline || stop.stop_requested()) {
+            KeepUnfinished(pid);
             return kOpenerSuccess;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -22,6 +22,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <stop_token>
 #include <string>
 
 namespace kalvest {
@@ -32,11 +33,13 @@ inline constexpr char kXdgOpenProgram[] = "xdg-open";
 constexpr std::chrono::milliseconds kXdgOpenWait{5000};
 
 // Runs `program` (searched on PATH when it holds no "/") with `address`
-// and returns the code above. A program still running after `wait` is
-// left to finish and reaped by a later call.
+// and returns the code above. A program still running after `wait`, or
+// when `stop` is requested, is left to finish and reaped by a later call.
+// Safe to call from several threads at once.
 std::int32_t OpenWithXdgOpen(const std::string& address,
                              const std::string& program = kXdgOpenProgram,
-                             std::chrono::milliseconds wait = kXdgOpenWait);
+                             std::chrono::milliseconds wait = kXdgOpenWait,
+                             std::stop_token stop = {});
 
 // The parts of the mapping above.
 std::int32_t XdgOpenExitCode(int exit_status);

@@ -6,17 +6,16 @@
 #include "common/str_proc.h"
 #include "common/utf_text.h"
 
+#if !defined(_WIN32)
+#include "common/web_opener_xdg.h"
+#endif
+
 namespace kalvest {
 namespace {
 
 WebPageOpener& CurrentOpener() {
     static WebPageOpener opener;
     return opener;
-}
-
-std::int32_t RunOpener(const std::string& address) {
-    const WebPageOpener& opener = CurrentOpener();
-    return opener ? opener(address) : OpenWithPlatformHandler(address);
 }
 
 constexpr std::int32_t kFirstSuccessCode = 33;
@@ -60,15 +59,36 @@ std::string WebPageFailureMessage(std::int32_t code, const std::string& extensio
     return message;
 }
 
-void OpenWebPage(const std::string& address) {
-    const std::string secure =
+WebPageRequest PrepareWebPage(const std::string& address) {
+    WebPageRequest request;
+    request.address =
         Utf16ToUtf8(ReplaceIgnoringCase(Utf8ToUtf16(address), u"http:", u"https:"));
-    const std::string extension = FileExtension(secure, true);
-    const std::int32_t code = RunOpener(secure);
-    if (code >= kFirstSuccessCode) return;
+    request.extension = FileExtension(request.address, true);
+    return request;
+}
 
+WebPageOpener InstalledWebPageOpener() { return CurrentOpener(); }
+
+std::int32_t RunWebPageOpener(const WebPageOpener& opener, const std::string& address,
+                              [[maybe_unused]] std::stop_token stop) {
+    if (opener) return opener(address);
+#if defined(_WIN32)
+    return OpenWithPlatformHandler(address);
+#else
+    return OpenWithXdgOpen(address, kXdgOpenProgram, kXdgOpenWait, std::move(stop));
+#endif
+}
+
+void ReportWebPageResult(std::int32_t code, const std::string& extension) {
+    if (code >= kFirstSuccessCode) return;
     ShowMessageBox({WebPageFailureMessage(code, extension), "Cannot launch web browser",
                     MessageIcon::kExclamation, MessageButtons::kOk});
+}
+
+void OpenWebPage(const std::string& address) {
+    const WebPageRequest request = PrepareWebPage(address);
+    ReportWebPageResult(RunWebPageOpener(CurrentOpener(), request.address),
+                        request.extension);
 }
 
 }  // namespace kalvest

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <stop_token>
 #include <string>
 
 namespace kalvest {
@@ -30,8 +31,31 @@ std::int32_t OpenWithPlatformHandler(const std::string& address);
 // Opens `address` (UTF-8): "http:" becomes "https:" in any letter case,
 // then the opener runs; a result below 33 is reported in a message box
 // (exclamation icon, OK, title "Cannot launch web browser"). Returns
-// normally either way; nothing is retried.
+// normally either way; nothing is retried. It waits for the opener: the
+// window runs the three steps below itself, the opener on a thread of its
+// own (main_window/web_page_launcher.h).
 void OpenWebPage(const std::string& address);
+
+// OpenWebPage's first step: the address as the opener gets it, and the
+// extension a failure message names.
+struct WebPageRequest {
+    std::string address;
+    std::string extension;
+};
+WebPageRequest PrepareWebPage(const std::string& address);
+
+// The opener installed now (empty: the platform's), to be run elsewhere.
+WebPageOpener InstalledWebPageOpener();
+
+// OpenWebPage's second step, on any thread: runs `opener`, or the
+// platform's when it is empty. A stop request ends the platform opener's
+// wait for a verdict early, which then counts as success (it has started);
+// other openers run to their end.
+std::int32_t RunWebPageOpener(const WebPageOpener& opener, const std::string& address,
+                              std::stop_token stop = {});
+
+// OpenWebPage's last step: the message box for a result below 33.
+void ReportWebPageResult(std::int32_t code, const std::string& extension);
 
 // The text after the last "." of the part of `path` after its last "\\"
 // (the whole path when it has none); the empty string when there is no

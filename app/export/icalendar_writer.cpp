@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "common/utf_text.h"
 #include "datetime/utc_text.h"
 
 namespace kalvest {
@@ -35,7 +36,9 @@ void AppendEvent(std::string& out, const CalendarEntry& entry, const std::string
 
 }  // namespace
 
-std::string ICalendarEscape(const std::string& text) {
+std::string ICalendarEscape(const std::string& raw) {
+    // The file is UTF-8: bad bytes (which no listing makes) become U+FFFD.
+    const std::string text = IsValidUtf8(raw) ? raw : Utf16ToUtf8(Utf8ToUtf16(raw));
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
@@ -44,8 +47,11 @@ std::string ICalendarEscape(const std::string& text) {
         case ';': out += "\\;"; break;
         case ',': out += "\\,"; break;
         case '\n': out += "\\n"; break;
-        case '\r': break;  // CR LF and LF alike become one \n
-        default: out += c;
+        case '\t': out += c; break;
+        default:
+            // CR LF and LF alike become one \n; no other control character
+            // may stand in a text.
+            if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) out += c;
         }
     }
     return out;

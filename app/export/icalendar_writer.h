@@ -48,7 +48,8 @@ struct ICalendarFile {
 ICalendarFile ICalendarText(const EventList& list, const ICalendarOptions& options);
 
 // A property's text value with backslash, semicolon, comma and line break
-// escaped.
+// escaped; as UTF-8 without control characters but tab (bad bytes become
+// U+FFFD, other control characters are left out).
 std::string ICalendarEscape(const std::string& text);
 
 // One content line, folded: at most 75 octets a line, every further line

@@ -51,7 +51,9 @@ void JsonWriter::Write(const ListedEvent& event) {
     object["iso_utc"] = UtcStamp(event.calendar.start_jd_ut);
     if (event.calendar.end_jd_ut) object["iso_utc_end"] = UtcStamp(*event.calendar.end_jd_ut);
     out_ += first_ ? "\n  " : ",\n  ";
-    out_ += object.dump();
+    // A text that is not UTF-8 (which no listing makes) is written with
+    // U+FFFD for its bad bytes rather than refused.
+    out_ += object.dump(-1, ' ', false, Json::error_handler_t::replace);
     first_ = false;
 }
 

@@ -50,6 +50,7 @@ class frmAll;
 class frmMoon;
 class frmPopUp;
 class frmView;
+class WebPageLauncher;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -118,6 +119,9 @@ public:
     std::unique_ptr<frmAll> frmAllForm;
     QPointer<frmView> frmViewForm;  // deletes itself when its close box unloads it
     frmPopUp* frmPopUpForm = nullptr;
+    // Opens the links' pages without making the window wait (a child of
+    // the window, made with the links).
+    WebPageLauncher* LinkPages = nullptr;
     frmAll& AllWindow();
     frmPopUp& PopUpWindow();
 

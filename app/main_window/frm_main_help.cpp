@@ -12,8 +12,8 @@
 #include "common/language.h"
 #include "common/install_layout.h"
 #include "common/program_folder.h"
-#include "common/weblink.h"
 #include "main_window/frm_main.h"
+#include "main_window/web_page_launcher.h"
 #include "windows/frm_view.h"
 #include "windows/window_twips.h"
 
@@ -70,6 +70,7 @@ void frmMain::ConnectSecondaryCommands() {
     connect(cmdSaveSettings, &QPushButton::clicked, this, [this] { cmdSaveSettings_Click(); });
     connect(cmdDisplayAll, &QPushButton::clicked, this, [this] { cmdDisplayAll_Click(); });
     connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+    LinkPages = new WebPageLauncher(this);
     new LabelClick(lblOrvanthSystems, [this] { lblOrvanthSystems_Click(); });
     new LabelClick(lblOnlineUserManual, [this] { lblOnlineUserManual_Click(); });
 }
@@ -107,12 +108,14 @@ void frmMain::cmdHelp_Click() {
     view->activateWindow();
 }
 
+// The page opens while the window goes on; a failure is reported when the
+// opener has given its verdict.
 void frmMain::lblOrvanthSystems_Click() {
-    OpenWebPage(ProgramDocumentAddress(GetProgramText(kSiteAddressText)));
+    LinkPages->Open(ProgramDocumentAddress(GetProgramText(kSiteAddressText)));
 }
 
 void frmMain::lblOnlineUserManual_Click() {
-    OpenWebPage(ProgramDocumentAddress(GetProgramText(kManualAddressText)));
+    LinkPages->Open(ProgramDocumentAddress(GetProgramText(kManualAddressText)));
 }
 
 }  // namespace kalvest

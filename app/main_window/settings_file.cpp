@@ -1,7 +1,12 @@
 #include "main_window/settings_file.h"
 
+#include <new>
+
+#if defined(_WIN32)
 #include <fstream>
-#include <iterator>
+#else
+#include "common/regular_file.h"
+#endif
 
 #include "common/str_proc.h"
 
@@ -12,6 +17,20 @@ constexpr char kLineEnd[] = "\r\n";
 constexpr char kFlagTrue[] = "#TRUE#";
 constexpr char kFlagFalse[] = "#FALSE#";
 constexpr int kZoneIndexLast = 48;
+
+// The longest file the writer can make: both texts at their limits, every
+// character as long as UTF-8 makes one, and every number as long as an int
+// is written (" 2147483647 " or "-2147483648 ", twelve characters, and the
+// line end).
+constexpr std::size_t kMaxCharBytes = 4;
+constexpr std::size_t kQuotedRecordExtra = 4;  // two quotes, CR LF
+constexpr std::size_t kMaxNumberRecordBytes = 12 + 2;
+constexpr std::size_t kLargestFileBytes =
+    kSettingsYearTextLimit * kMaxCharBytes + kQuotedRecordExtra +
+    (kSettingsCheckBoxCount + 1) * kMaxNumberRecordBytes + sizeof "#FALSE#\r\n" +
+    kRestoredOutputLimit * kMaxCharBytes + kQuotedRecordExtra;
+static_assert(kLargestFileBytes < kSettingsFileMaxBytes,
+              "a saved file must never reach the reader's limit");
 
 std::string QuotedRecord(const std::string& text) {
     // No escaping: the reader ends the field at the next double quote.
@@ -103,12 +122,34 @@ std::optional<int> WholeNumber(const std::string& field) {
     return static_cast<int>(negative ? -value : value);
 }
 
+// Length of the first `count` characters of the text in bytes. UTF-8
+// continuation bytes belong to the character before them; the Windows
+// ANSI code page has one byte per character.
+std::size_t PrefixBytes(const std::string& text, std::size_t count) {
+#if defined(_WIN32)
+    return text.size() < count ? text.size() : count;
+#else
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) != 0x80) {
+            if (chars == count) return i;
+            ++chars;
+        }
+    }
+    return text.size();
+#endif
+}
+
 enum class YearReading { kNotANumber, kInRange, kOutOfRange };
 
 // The stored year read as a decimal number (optional sign, digits, an
 // optional fraction; blanks around it allowed) and tested against
 // 1..3000. Compared digit by digit, so that no text can overflow.
 YearReading ReadYear(const std::string& stored) {
+    if (PrefixBytes(stored, kSettingsYearTextLimit) < stored.size()) {
+        return YearReading::kNotANumber;
+    }
     const std::string text = TrimBlanks(stored);
     std::size_t i = 0;
     bool negative = false;
@@ -136,33 +177,35 @@ YearReading ReadYear(const std::string& stored) {
     return in_range ? YearReading::kInRange : YearReading::kOutOfRange;
 }
 
-// Length of the first `count` characters of the text in bytes. UTF-8
-// continuation bytes belong to the character before them; the Windows
-// ANSI code page has one byte per character.
-std::size_t PrefixBytes(const std::string& text, std::size_t count) {
+// The file's first kSettingsFileMaxBytes bytes, or nothing when it cannot
+// be read.
+std::optional<std::string> SettingsFileBytes(const std::string& path) {
 #if defined(_WIN32)
-    return text.size() < count ? text.size() : count;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::string content(kSettingsFileMaxBytes, '\0');
+    file.read(content.data(), static_cast<std::streamsize>(content.size()));
+    content.resize(static_cast<std::size_t>(file.gcount()));
+    return content;
 #else
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0) != 0x80) {
-            if (chars == count) return i;
-            ++chars;
-        }
-    }
-    return text.size();
+    FileBytes file = ReadRegularFile(path, kSettingsFileMaxBytes);
+    if (file.result != FileReadResult::kRead) return std::nullopt;
+    return std::move(file.bytes);
 #endif
 }
 
 }  // namespace
 
 std::string SettingsFileText(const SettingsRecord& settings) {
-    std::string text = QuotedRecord(settings.year_text);
+    // A restore reads no more than these parts of the two texts; writing
+    // more would only bring the file nearer the reader's limit.
+    const std::string& year = settings.year_text;
+    const std::string& output = settings.output;
+    std::string text = QuotedRecord(year.substr(0, PrefixBytes(year, kSettingsYearTextLimit)));
     for (int value : settings.checks) text += NumberRecord(value);
     text += NumberRecord(settings.zone_index);
     text += FlagRecord(settings.southern);
-    text += QuotedRecord(settings.output);
+    text += QuotedRecord(output.substr(0, PrefixBytes(output, kRestoredOutputLimit)));
     return text;
 }
 
@@ -214,11 +257,13 @@ LoadedSettings ReadSettingsText(const std::string& content,
 
 LoadedSettings LoadSettingsFile(const std::string& path,
                                 const std::string& current_year_text) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return {};
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
-    return ReadSettingsText(content, current_year_text);
+    try {
+        const std::optional<std::string> content = SettingsFileBytes(path);
+        if (!content) return {};
+        return ReadSettingsText(*content, current_year_text);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }
 
 }  // namespace kalvest

@@ -28,8 +28,20 @@ enum SettingsCheckBox : int {
     kSettingsCheckBoxCount
 };
 
-// The longest output a restore puts back, in characters.
+// The longest output a restore puts back, in characters. The save writes
+// no more of it either.
 constexpr std::size_t kRestoredOutputLimit = 10240;
+
+// A stored year text longer than this many characters is no year: the year
+// box takes five typed characters, and a restore gives back no more than
+// it read. The save writes no more of it either.
+constexpr std::size_t kSettingsYearTextLimit = 64;
+
+// The reader reads no more of the file than this, so that a huge file (or
+// one that never ends) cannot exhaust the memory at start-up; the records
+// the first bytes hold are restored as from a damaged file. No file the
+// program writes comes near it (see SettingsFileText).
+constexpr std::size_t kSettingsFileMaxBytes = 65536;
 
 // What the save command stores.
 struct SettingsRecord {
@@ -58,13 +70,16 @@ struct LoadedSettings {
     std::optional<std::string> output;
 };
 
-// The whole file text for `settings`.
+// The whole file text for `settings`: the year text and the output cut to
+// their limits above, so that the text stays well below
+// kSettingsFileMaxBytes.
 std::string SettingsFileText(const SettingsRecord& settings);
 
 // Writes the file: the text goes into a new file in the same folder, which
 // replaces `path` only after a complete, flushed write, so a failure leaves
 // the previous file as it was. Returns the empty string on success, else
-// the system's description of the error that stopped it.
+// the system's description of the error that stopped it (also when there is
+// no memory for the text).
 std::string SaveSettingsFile(const std::string& path, const SettingsRecord& settings);
 
 // Reads a file's text by the reading rules and the year, zone and output
@@ -73,7 +88,10 @@ std::string SaveSettingsFile(const std::string& path, const SettingsRecord& sett
 LoadedSettings ReadSettingsText(const std::string& content,
                                 const std::string& current_year_text);
 
-// Reads the file at `path`; a file that cannot be opened yields nothing.
+// Reads the file at `path`, at most its first kSettingsFileMaxBytes bytes.
+// A file that cannot be opened yields nothing, and so does anything but a
+// regular file (a pipe or a device is never waited for) and a lack of
+// memory.
 LoadedSettings LoadSettingsFile(const std::string& path,
                                 const std::string& current_year_text);
 

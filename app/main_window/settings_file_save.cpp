@@ -3,6 +3,8 @@
 // to the disk, and only then renamed over the old file in one step.
 #include "main_window/settings_file.h"
 
+#include <cerrno>
+#include <new>
 #include <system_error>
 
 #if defined(_WIN32)
@@ -10,8 +12,6 @@
 #else
 #include <fcntl.h>
 #include <unistd.h>
-
-#include <cerrno>
 #endif
 
 namespace kalvest {
@@ -85,7 +85,11 @@ std::string WriteAndReplace(const std::string& path, const std::string& text) {
 }  // namespace
 
 std::string SaveSettingsFile(const std::string& path, const SettingsRecord& settings) {
-    return WriteAndReplace(path, SettingsFileText(settings));
+    try {
+        return WriteAndReplace(path, SettingsFileText(settings));
+    } catch (const std::bad_alloc&) {
+        return std::generic_category().message(ENOMEM);
+    }
 }
 
 }  // namespace kalvest

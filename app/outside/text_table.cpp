@@ -10,6 +10,8 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+#else
+#include "common/regular_file.h"
 #endif
 
 #include "common/utf_text.h"
@@ -29,20 +31,14 @@ struct FileContent {
     std::string bytes;
 };
 
-std::FILE* OpenForReading(const char* path) {
 #if defined(_WIN32)
-    // The path is UTF-8; the wide-character call opens any name.
-    return _wfopen(WideFromUtf8(path).c_str(), L"rb");
-#else
-    return std::fopen(path, "rb");
-#endif
-}
 
 // Reads the whole file, one byte more than the limit at most, so that an
 // oversized file is recognised without reading it all.
 FileContent ReadFile(const char* path) {
     FileContent content;
-    std::FILE* file = OpenForReading(path);
+    // The path is UTF-8; the wide-character call opens any name.
+    std::FILE* file = _wfopen(WideFromUtf8(path).c_str(), L"rb");
     if (file == nullptr) {
         content.code = kTextTableCannotOpen;
         return content;
@@ -68,6 +64,34 @@ FileContent ReadFile(const char* path) {
     if (content.code == 0 && content.bytes.empty()) content.code = kTextTableEmptyFile;
     return content;
 }
+
+#else
+
+// A pipe, a device or a folder in the file's place cannot be read; the
+// read stops one byte past the limit, so that /dev/zero or a huge file is
+// recognised without reading it all.
+FileContent ReadFile(const char* path) {
+    FileContent content;
+    FileBytes file = ReadRegularFile(path, kTextTableMaxFileBytes);
+    switch (file.result) {
+    case FileReadResult::kRead:
+        if (file.truncated) {
+            content.code = kTextTableTooMuch;
+        } else if (file.bytes.empty()) {
+            content.code = kTextTableEmptyFile;
+        }
+        content.bytes = std::move(file.bytes);
+        break;
+    case FileReadResult::kCannotOpen: content.code = kTextTableCannotOpen; break;
+    case FileReadResult::kOutOfMemory: content.code = kTextTableFileMemory; break;
+    case FileReadResult::kFolder:
+    case FileReadResult::kNotRegular:
+    case FileReadResult::kReadError: content.code = kTextTableReadError; break;
+    }
+    return content;
+}
+
+#endif
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -115,14 +139,19 @@ std::int32_t ParseLine(std::string_view line, std::int32_t line_number,
     return 0;
 }
 
-// Text is UTF-8 with no control characters but tab and the line ends; a
-// file with others (NUL bytes above all) is something else.
+// Text is UTF-8 with no control characters but tab and the line ends LF
+// and CR LF; a file with others (NUL bytes above all) is something else.
+// A CR that no LF follows is no line end: a file with CR-only line ends
+// would otherwise be read as one long line.
 bool IsText(std::string_view bytes) {
-    for (const char c : bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
         const auto byte = static_cast<unsigned char>(c);
-        if ((byte < 0x20 && c != '\t' && c != '\n' && c != '\r') || byte == 0x7F) {
-            return false;
+        if (c == '\r') {
+            if (i + 1 == bytes.size() || bytes[i + 1] != '\n') return false;
+            continue;
         }
+        if ((byte < 0x20 && c != '\t' && c != '\n') || byte == 0x7F) return false;
     }
     return IsValidUtf8(bytes);
 }
@@ -151,6 +180,17 @@ std::int32_t ParseFile(std::string_view bytes, Table& table) {
 
 }  // namespace
 
+std::int32_t LoadTextTableBytes(std::string_view bytes) {
+    Table& loaded = LoadedTable();
+    loaded.clear();
+    if (bytes.empty()) return kTextTableEmptyFile;
+    // Parsed straight into the loaded table, which a failure empties again:
+    // a failed load leaves no texts.
+    const std::int32_t result = ParseFile(bytes, loaded);
+    if (result <= 0) loaded.clear();
+    return result;
+}
+
 extern "C" std::int32_t lt(const char* path, std::int32_t options) {
     Table& loaded = LoadedTable();
     loaded.clear();
@@ -158,12 +198,7 @@ extern "C" std::int32_t lt(const char* path, std::int32_t options) {
 
     const FileContent content = ReadFile(path);
     if (content.code != 0) return content.code;
-
-    // Parsed straight into the loaded table, which a failure empties again:
-    // a failed load leaves no texts, as the clear above already promised.
-    const std::int32_t result = ParseFile(content.bytes, loaded);
-    if (result <= 0) loaded.clear();
-    return result;
+    return LoadTextTableBytes(content.bytes);
 }
 
 extern "C" std::int32_t gt(std::int32_t number, std::int32_t language,

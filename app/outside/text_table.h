@@ -2,8 +2,8 @@
 // that loads the numbered program texts and serves them by number, with
 // the same C interface (lt loads, gt looks up).
 //
-// File format (UTF-8 text without control characters but tab, CR and LF;
-// the same description heads data/kalvest.dat):
+// File format (UTF-8 text without control characters but tab and the line
+// ends; the same description heads data/kalvest.dat):
 //   - One entry per line:  <number> = <text>
 //     The number is decimal, 1 to 32767; blanks (spaces, tabs) may stand
 //     before the number and on both sides of "="; the text runs to the end
@@ -12,8 +12,8 @@
 //     are no escapes: a text is one line.
 //   - Lines that are empty or hold only blanks are ignored; a line whose
 //     first non-blank character is "#" is a comment.
-//   - Lines end with LF or CR LF; a UTF-8 byte-order mark at the start is
-//     allowed.
+//   - Lines end with LF or CR LF (a CR anywhere else is a control
+//     character); a UTF-8 byte-order mark at the start is allowed.
 //
 // Limits (exceeding one gives kTextTableTooMuch):
 //   - the file: at most kTextTableMaxFileBytes bytes and kTextTableMaxLines
@@ -28,10 +28,12 @@
 //   -2     no memory to store an entry
 //   -3     more lines, bytes or text than the limits above
 //   -4     the file is not text: a malformed UTF-8 sequence, or a control
-//          character other than tab, CR and LF (a NUL byte, for example)
+//          character other than tab and the line ends (a NUL byte, or a CR
+//          that no LF follows, for example)
 //   -5     a bad argument (no path, or an option other than 0)
 //   -6     the file is empty (0 bytes)
-//   -7     the file cannot be read (for example, it is a folder)
+//   -7     the file cannot be read: a folder, a pipe or a device (none of
+//          which is waited for), or a read error
 //   -8     no memory to read the file
 //   -9     a line that is neither entry, comment nor blank (no number, or
 //          no "=" after it); the first such line counts
@@ -45,6 +47,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace kalvest {
 
@@ -71,6 +74,10 @@ constexpr std::int32_t kTextTableDuplicateBase = -1500;
 
 // The language whose texts the file holds.
 constexpr std::int32_t kTextTableLanguage = 0;
+
+// Loads the table from a file's bytes, as lt does once it has read them;
+// the same results, but -1, -5, -7 and -8, which only the file gives.
+std::int32_t LoadTextTableBytes(std::string_view bytes);
 
 extern "C" {
 

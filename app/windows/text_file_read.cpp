@@ -8,11 +8,11 @@
 
 #include "common/utf_text.h"
 #else
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
+
+#include "common/regular_file.h"
 #endif
 
 namespace kalvest {
@@ -105,23 +105,19 @@ TextFileRead FromErrno(int number, const std::string& path) {
     }
 }
 
+// A pipe or a device in the file's place is refused, as a folder is,
+// instead of waited for or read without end.
 TextFileRead ReadFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return FromErrno(errno, path);
-    TextFileRead result;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            result = FromErrno(errno, path);  // reading a folder ends here (EISDIR)
-            break;
-        }
-        if (got == 0) break;
-        result.text.append(buffer, static_cast<std::size_t>(got));
+    FileBytes file = ReadRegularFile(path, kWholeFile);
+    switch (file.result) {
+    case FileReadResult::kRead: return {std::move(file.bytes), 0, {}};
+    case FileReadResult::kFolder:
+    case FileReadResult::kNotRegular: return Numbered(kErrPathFileAccess);
+    case FileReadResult::kOutOfMemory: return Numbered(kErrOutOfMemory);
+    case FileReadResult::kCannotOpen:
+    case FileReadResult::kReadError: break;
     }
-    close(fd);
-    return result;
+    return FromErrno(file.error, path);
 }
 
 #endif

@@ -6,8 +6,9 @@
 //   62  "Input past end of file"      the file is empty
 //   53  "File not found"              no such file in an existing folder
 //   76  "Path not found"              a folder of the path is missing, or is a file
-//   75  "Path/File access error"      the path names a folder, or is too long
-//                                     or loops through links
+//   75  "Path/File access error"      the path names a folder, a pipe or a
+//                                     device, or is too long or loops
+//                                     through links
 //   70  "Permission denied"           no right to read the file, or it is locked
 //   67  "Too many files"              the process or system has no file handles left
 //    7  "Out of memory"               the text does not fit into memory

@@ -225,6 +225,27 @@ TEST(Cli, BadRangesZonesAndFormatsNameTheArgument) {
     }
 }
 
+// Found by fuzzing the parser: a bad argument that holds a line break
+// (or another control character) was quoted as it was, so the one line on
+// standard error became several.
+TEST(Cli, BadArgumentWithControlCharactersIsReportedOnOneLine) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"20\n24"},
+        {"2024", "--events", "march\r\nimbolc"},
+        {"2024", "--tz", "Europe/\nDublin"},
+        {"2024", "--format", "\x1B[2Jcsv"},
+    };
+    for (const auto& args : bad) {
+        const Result r = RunTool(args);
+        EXPECT_EQ(r.status, 2);
+        ASSERT_FALSE(r.err.empty());
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+        EXPECT_TRUE(std::none_of(r.err.begin(), r.err.end() - 1, [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        })) << r.err;
+    }
+}
+
 TEST(Cli, HelpListsEveryOptionAndVersionTheProgramsNumber) {
     const Result help = RunTool({"--help"});
     EXPECT_EQ(help.status, 0);

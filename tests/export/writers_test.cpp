@@ -96,6 +96,22 @@ std::vector<std::string> CrLfLines(const std::string& text) {
     return lines;
 }
 
+// Found by fuzzing the writers: a text that is not UTF-8 made the JSON
+// writer throw (nlohmann refuses to write it), ending the program.
+TEST(Writers, JsonWritesTextThatIsNotUtf8) {
+    EventList list;
+    list.columns = {"name", "caf\xE9"};
+    ListedEvent event;
+    event.fields = {FieldValue::Text("\xA8 Latin-1 \xE9t\xE9"), FieldValue::Integer(1)};
+    event.calendar = {"u@x", "s", "", 2451545.0, std::nullopt};
+    list.events = {event};
+    std::string text;
+    ASSERT_NO_THROW(text = JsonText(list));
+    const nlohmann::json parsed = nlohmann::json::parse(text);
+    EXPECT_EQ(parsed[0]["name"], "\xEF\xBF\xBD Latin-1 \xEF\xBF\xBDt\xEF\xBF\xBD");
+    EXPECT_EQ(parsed[0]["caf\xEF\xBF\xBD"], 1);
+}
+
 TEST(Writers, ICalendarFoldsEscapesAndLeavesOutWhatItCannotDate) {
     const ICalendarFile file =
         ICalendarText(SampleList(), {"-//Test//Writer//EN", "Test", 2460000.5});
@@ -142,6 +158,16 @@ TEST(Writers, ICalendarTextEscapes) {
     const std::string exact(75, 'x');
     EXPECT_EQ(ICalendarFold(exact), exact + "\r\n");
     EXPECT_EQ(ICalendarFold(exact + "y"), exact + "\r\n y\r\n");
+}
+
+// Found by fuzzing the writers: a text that is not UTF-8, or that holds
+// control characters, went into the iCalendar file as it was, which makes
+// the file invalid (RFC 5545 wants UTF-8, and no control characters in a
+// text but tab).
+TEST(Writers, ICalendarWritesOnlyUtf8AndNoControlCharacters) {
+    EXPECT_EQ(ICalendarEscape("caf\xE9\x01 \x1B[0m\x7F\tend\r\n"),
+              "caf\xEF\xBF\xBD [0m\tend\\n");
+    EXPECT_EQ(ICalendarEscape("\xC3\xA9t\xC3\xA9"), "\xC3\xA9t\xC3\xA9");
 }
 
 TEST(Writers, GridTableBoxesTheCells) {

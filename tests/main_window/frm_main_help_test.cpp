@@ -5,8 +5,15 @@
 #include <QPointer>
 #include <QScrollBar>
 
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <thread>
 
 #include "common/document_address.h"
 #include "common/install_layout.h"
@@ -14,6 +21,7 @@
 #include "common/program_folder.h"
 #include "common/weblink.h"
 #include "frm_main_fixture.h"
+#include "main_window/web_page_launcher.h"
 #include "windows/frm_view.h"
 
 namespace kalvest {
@@ -150,8 +158,10 @@ TEST_F(HelpTest, MissingAndEmptyHelpFiles) {
 }
 
 TEST_F(HelpTest, LinkLabels) {
+    std::mutex mutex;
     std::vector<std::string> opened;
-    const WebPageOpener previous = SetWebPageOpener([&opened](const std::string& address) {
+    const WebPageOpener previous = SetWebPageOpener([&](const std::string& address) {
+        const std::lock_guard lock(mutex);
         opened.push_back(address);
         return kOpenerSuccess;
     });
@@ -161,9 +171,15 @@ TEST_F(HelpTest, LinkLabels) {
     QTest::mousePress(window->lblOnlineUserManual, Qt::LeftButton);
     QTest::mouseRelease(window->lblOnlineUserManual, Qt::LeftButton, {}, QPoint(-20, -20));
     SetWebPageOpener(previous);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->LinkPages->Pending() == 0; }));
+    const std::lock_guard lock(mutex);
     ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[0], ProgramDocumentAddress(GetProgramText(14)));
-    EXPECT_EQ(opened[1], ProgramDocumentAddress(GetProgramText(15)));
+    // The two pages may open in either order.
+    std::sort(opened.begin(), opened.end());
+    std::vector<std::string> expected = {ProgramDocumentAddress(GetProgramText(14)),
+                                         ProgramDocumentAddress(GetProgramText(15))};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(opened, expected);
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(window->lblOrvanthSystems->toolTip(),
               "Click here for the Orvanth Systems website at " +
@@ -171,6 +187,59 @@ TEST_F(HelpTest, LinkLabels) {
     EXPECT_EQ(window->lblOnlineUserManual->toolTip(),
               "Click here for the online user manual at " +
                   QString::fromStdString(GetProgramText(15)) + ".");
+}
+
+// An opener that takes its time (a browser starting) does not hold the
+// window up: the click returns at once, the window's own timer goes on
+// firing while the opener works, and its failure arrives afterwards with
+// the message and code OpenWebPage gives.
+TEST_F(HelpTest, SlowOpenerDoesNotBlockTheWindow) {
+    std::atomic<bool> release = false;
+    std::atomic<bool> finished = false;
+    const WebPageOpener previous = SetWebPageOpener([&](const std::string&) {
+        while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        finished = true;
+        return 31;
+    });
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        // The window's thread is free: let the opener end after a while.
+        if (++ticks == 20) release = true;
+    });
+    timer.start(5);
+    QTest::mouseClick(window->lblOnlineUserManual, Qt::LeftButton);
+    SetWebPageOpener(previous);
+    EXPECT_FALSE(finished) << "the click waited for the opener";
+    EXPECT_TRUE(boxes.empty());
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !boxes.empty(); }, 20000));
+    EXPECT_TRUE(finished);
+    EXPECT_GE(ticks, 20);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, WebPageFailureMessage(31, "html"));
+    EXPECT_EQ(boxes[0].title, "Cannot launch web browser");
+    EXPECT_EQ(boxes[0].icon, MessageIcon::kExclamation);
+    EXPECT_EQ(window->LinkPages->Pending(), 0u);
+}
+
+// A window closed while a page is still opening waits no longer than the
+// opener it has; the opener's late verdict is not reported.
+TEST_F(HelpTest, ClosingWhileAPageOpens) {
+    std::atomic<bool> started = false;
+    const WebPageOpener previous = SetWebPageOpener([&](const std::string&) {
+        started = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        return 2;
+    });
+    QTest::mouseClick(window->lblOrvanthSystems, Qt::LeftButton);
+    SetWebPageOpener(previous);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return started.load(); }));
+    window.reset();
+    QApplication::processEvents();
+    EXPECT_TRUE(boxes.empty());
+    // The fixture's tear-down needs a window.
+    window = std::make_unique<frmMain>();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "frm_main_fixture.h"
+#include "hostile_files.h"
 #include "main_window/settings_file.h"
 #include "main_window/year_input.h"
 #include "windows/frm_pop_up.h"
@@ -249,6 +250,45 @@ TEST_F(SettingsTest, SaveIntoAPlaceThatCannotBeWritten) {
     EXPECT_EQ(ReadFile(SettingsFile() / "kept"), "kept");
     EXPECT_TRUE(window->cmdSaveSettings->isVisible());
     EXPECT_EQ(window->focusWidget(), window->cmdCalculate);
+}
+
+// Whatever stands in the settings file's place, the window comes up at
+// once, without a message, with the defaults; a file of 100 MB whose first
+// bytes are a saved file comes up with those settings.
+TEST_F(SettingsTest, StartsWhateverStandsInTheSettingsFilesPlace) {
+    for (const hostile::Kind kind : hostile::AllKinds()) {
+        SCOPED_TRACE(hostile::Name(kind));
+        const fs::path pipe = hostile::Make(kind, SettingsFile(), Records("1999", "out"));
+        hostile::PipeGuard guard({pipe});
+        Restart();
+        EXPECT_FALSE(guard.Done()) << "the start waited for a writer";
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(boxes.empty());
+        if (kind == hostile::Kind::kHundredMegabytes) {
+            ExpectRecordsRestored();
+            EXPECT_EQ(Output(), "out");
+        } else {
+            EXPECT_EQ(window->chkVE->checkState(), Qt::Unchecked);
+            EXPECT_EQ(window->cboTimezone->currentIndex(), 24);
+            EXPECT_EQ(Output(), "");
+        }
+        fs::remove_all(SettingsFile());
+        fs::remove_all(SettingsFile().string() + ".target");
+    }
+}
+
+// A file where the settings folder belongs: the window starts with the
+// defaults, and a save says why it failed and leaves the file alone.
+TEST_F(SettingsTest, SettingsFolderThatIsAFile) {
+    const fs::path folder = home_ / "Orvanth Systems";
+    fs::remove_all(folder);
+    std::ofstream(folder) << "not a folder";
+    Restart();
+    EXPECT_TRUE(boxes.empty());
+    SaveAndDismiss();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "The settings could not be saved: Not a directory");
+    EXPECT_EQ(ReadFile(folder), "not a folder");
 }
 
 }  // namespace
