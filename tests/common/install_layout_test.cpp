@@ -31,9 +31,12 @@ TEST(JoinRelativePath, ResolvesDotsByNameAndNeverClimbsAboveTheRoot) {
     EXPECT_EQ(JoinRelativePath("", "/usr/share/kalvest"), "/usr/share/kalvest");
     EXPECT_EQ(JoinRelativePath("bin", ".."), "");
     // Windows folders: backslashes and drive roots are understood too.
-    const std::string sep(1, PathSeparator());
-    EXPECT_EQ(JoinRelativePath("C:\\Kalvest\\bin", "../share/kalvest"),
-              "C:\\Kalvest" + sep + "share" + sep + "kalvest");
+    std::string expected = "C:\\Kalvest";
+    for (const char* part : {"share", "kalvest"}) {
+        expected += PathSeparator();
+        expected += part;
+    }
+    EXPECT_EQ(JoinRelativePath("C:\\Kalvest\\bin", "../share/kalvest"), expected);
     EXPECT_EQ(JoinRelativePath("C:\\", "../.."), "C:\\");
     EXPECT_EQ(JoinRelativePath("D:\\bin", "C:/Data"), "C:/Data");
 }

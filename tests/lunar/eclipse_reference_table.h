@@ -23,7 +23,7 @@ struct ReferenceEclipse {
 };
 
 inline std::vector<ReferenceEclipse> ReadEclipseReference() {
-    std::ifstream in(std::string(KALVEST_SOURCE_DIR) + "/tests/lunar/data/eclipses_sweph.csv");
+    std::ifstream in(KALVEST_SOURCE_DIR "/tests/lunar/data/eclipses_sweph.csv");
     std::vector<ReferenceEclipse> rows;
     std::string line;
     while (std::getline(in, line)) {

@@ -7,7 +7,7 @@ namespace kalvest::testing {
 
 std::vector<ReferenceInstant> ReadReferenceTable(const std::string& name) {
     std::vector<ReferenceInstant> rows;
-    std::ifstream file(std::string(KALVEST_SOURCE_DIR) + "/tests/outside/data/" + name);
+    std::ifstream file(std::string(KALVEST_SOURCE_DIR "/tests/outside/data/") + name);
     std::string line;
     std::getline(file, line);  // header
     while (std::getline(file, line)) {

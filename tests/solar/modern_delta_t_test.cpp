@@ -43,7 +43,7 @@ struct Row {
 
 std::vector<Row> SwissEphemerisTable() {
     std::vector<Row> rows;
-    std::ifstream file(std::string(KALVEST_SOURCE_DIR) + "/tests/solar/data/delta_t_sweph.csv");
+    std::ifstream file(KALVEST_SOURCE_DIR "/tests/solar/data/delta_t_sweph.csv");
     std::string line;
     std::getline(file, line);  // header
     while (std::getline(file, line)) {

@@ -32,7 +32,7 @@ constexpr double kRounding = 1e-6;
 
 const std::vector<ReferenceLunation>& Table() {
     static const std::vector<ReferenceLunation> table = ReadAstronomiaTable(
-        std::string(KALVEST_SOURCE_DIR) + "/tests/varquel/data/moon_phases_astronomia.csv");
+        KALVEST_SOURCE_DIR "/tests/varquel/data/moon_phases_astronomia.csv");
     return table;
 }
 
