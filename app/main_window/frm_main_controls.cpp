@@ -23,8 +23,6 @@ namespace {
 
 constexpr int kEnterKeyCode = 13;
 
-bool IsChecked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
-
 // A check box's change of state: Qt 6.7 added checkStateChanged, with the
 // state as Qt::CheckState, and deprecated stateChanged, with an int.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
@@ -102,6 +100,9 @@ void frmMain::cmdAllOrNoneKalvest_Click(int Index) {
     }
     cmdCalculate->setFocus();
 }
+
+bool frmMain::IsChecked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
+bool frmMain::IsUnchecked(const QCheckBox* box) { return box->checkState() == Qt::Unchecked; }
 
 void frmMain::chkImbolc_Click() { UpdateMethodControls(); }
 void frmMain::chkBeltane_Click() { UpdateMethodControls(); }

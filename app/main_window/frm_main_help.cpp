@@ -100,8 +100,8 @@ void frmMain::cmdHelp_Click() {
         view->resize(main.width() - PixelsFromTwips(kViewerNarrower),
                      main.height() - PixelsFromTwips(kViewerLower));
     }
-    view->strFilename = QString::fromStdString(DataFolder()) + QChar(PathSeparator()) +
-                        QString::fromStdString(GetProgramText(kHelpFileText));
+    view->strFilename =
+        QString::fromStdString(JoinPath(DataFolder(), GetProgramText(kHelpFileText)));
     view->setWindowTitle(QString::fromStdString(GetProgramText(kHelpCaptionText)));
     view->show();
     view->raise();
