@@ -1,6 +1,7 @@
 // The input controls of frmMain and the small commands that compute
 // nothing: All/None, the method controls, the focus rules, Enter in the
-// year box, Clear, Copy to clipboard, Quit, closing, and the year check.
+// year box and on a button, Clear, Copy to clipboard, Quit, closing, and
+// the year check.
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -68,9 +69,24 @@ void frmMain::ConnectHandlers() {
             [this] { cmdCopyToClipboard_Click(); });
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
     txbYear->installEventFilter(this);
+    // The focus rules send the focus to a command button so that Enter
+    // presses it; a push button outside a dialog ignores Enter by itself.
+    for (QWidget* control : controls_) {
+        if (qobject_cast<QPushButton*>(control) != nullptr) control->installEventFilter(this);
+    }
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* button = qobject_cast<QPushButton*>(watched);
+        button != nullptr && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (KeyCodeOf(key) == kEnterKeyCode) {
+            // Held down, Enter presses the button once; a second run needs
+            // a second press.
+            if (!key->isAutoRepeat()) button->click();
+            return true;
+        }
+    }
     if (watched == txbYear &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto* key = static_cast<QKeyEvent*>(event);
