@@ -26,16 +26,6 @@ void EndProgram(int exit_code) {
     }
 }
 
-bool EndsWithSeparator(const std::string& folder) {
-    if (folder.empty()) return false;
-    const char last = folder.back();
-#if defined(_WIN32)
-    return last == '\\' || last == '/';
-#else
-    return last == PathSeparator();
-#endif
-}
-
 std::string LineMessage(const char* lead, std::int64_t line) {
     return std::string(lead) + " " + std::to_string(line < 0 ? -line : line) + ".";
 }
@@ -43,9 +33,7 @@ std::string LineMessage(const char* lead, std::int64_t line) {
 }  // namespace
 
 std::string ProgramTextPath(const std::string& folder, const std::string& file_name) {
-    if (folder.empty()) return file_name;
-    if (EndsWithSeparator(folder)) return folder + file_name;
-    return folder + PathSeparator() + file_name;
+    return JoinPath(folder, file_name);
 }
 
 std::string ProgramTextLoadMessage(std::int32_t code, const std::string& path) {

@@ -1,5 +1,7 @@
 #include "common/program_folder.h"
 
+#include <filesystem>
+
 #if defined(_WIN32)
 #include <windows.h>
 
@@ -17,6 +19,28 @@ char PathSeparator() {
     return '\\';
 #else
     return '/';
+#endif
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+#if defined(_WIN32)
+    // Each byte becomes one wide character and back again, so that the
+    // join sees the separators (ASCII in every code page and in UTF-8)
+    // and leaves every other byte as it was.
+    auto widen = [](const std::string& text) {
+        std::wstring wide;
+        for (const char c : text) wide += static_cast<wchar_t>(static_cast<unsigned char>(c));
+        return wide;
+    };
+    const std::filesystem::path joined =
+        std::filesystem::path(widen(folder)) / std::filesystem::path(widen(name)).relative_path();
+    std::string narrow;
+    for (const wchar_t c : joined.native()) narrow += static_cast<char>(c);
+    return narrow;
+#else
+    return (std::filesystem::path(folder) / std::filesystem::path(name).relative_path())
+        .string();
 #endif
 }
 
@@ -39,8 +63,14 @@ std::string ProgramFolder() {
 #endif
     const std::size_t cut = path.find_last_of(PathSeparator());
     if (cut == std::string::npos) return {};
-    // A file in the root keeps the root itself as its folder.
-    return path.substr(0, cut == 0 ? 1 : cut);
+    // A file in the root keeps the root itself as its folder: "/", or a
+    // drive's root "C:\\" (a bare "C:" would name the drive's current folder).
+#if defined(_WIN32)
+    const bool in_root = cut == 2 && path[1] == ':';
+#else
+    const bool in_root = cut == 0;
+#endif
+    return path.substr(0, in_root ? cut + 1 : cut);
 }
 
 }  // namespace kalvest

@@ -4,6 +4,8 @@
 #include <unicode/utf16.h>
 
 #include <algorithm>
+#include <charconv>
+#include <system_error>
 
 namespace kalvest {
 
@@ -87,19 +89,38 @@ void RemoveChars(std::u16string& text, const std::u16string& set) {
 
 namespace {
 
-template <typename String>
-String TrimBlanksOf(const String& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == String::npos) return {};
-    const std::size_t last = text.find_last_not_of(' ');
+template <typename StringView>
+StringView TrimCharsOf(StringView text, StringView set) {
+    const std::size_t first = text.find_first_not_of(set);
+    if (first == StringView::npos) return {};
+    const std::size_t last = text.find_last_not_of(set);
     return text.substr(first, last - first + 1);
 }
 
 }  // namespace
 
-std::u16string TrimBlanks(const std::u16string& text) { return TrimBlanksOf(text); }
+std::u16string TrimBlanks(const std::u16string& text) {
+    return std::u16string(TrimCharsOf<std::u16string_view>(text, u" "));
+}
 
-std::string TrimBlanks(const std::string& text) { return TrimBlanksOf(text); }
+std::string TrimBlanks(const std::string& text) { return std::string(TrimChars(text, " ")); }
+
+std::string_view TrimChars(std::string_view text, std::string_view set) {
+    return TrimCharsOf(text, set);
+}
+
+std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
+    // std::from_chars reads a minus sign but not a plus sign.
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-') return std::nullopt;
+    }
+    std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
 
 bool IsInteger(const std::u16string& text, bool allow_sign, bool allow_comma) {
     std::u16string rest = TrimBlanks(text);

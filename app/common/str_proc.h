@@ -4,7 +4,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace kalvest {
 
@@ -40,10 +43,20 @@ void RemoveChars(std::u16string& text, const std::u16string& set);
 std::u16string TrimBlanks(const std::u16string& text);
 std::string TrimBlanks(const std::string& text);
 
+// The text without its leading and trailing characters that occur in
+// `set` (TrimBlanks is TrimChars with a set of one blank).
+std::string_view TrimChars(std::string_view text, std::string_view set);
+
 // True when `text`, without leading and trailing blanks, is a whole
 // number: an optional single "+" or "-" (only if allow_sign), then only the
 // digits 0-9 (and commas, if allow_comma). A lone sign counts as a number.
 bool IsInteger(const std::u16string& text, bool allow_sign, bool allow_comma);
+
+// The value of `text` when it is exactly an optional "+" or "-" and one or
+// more decimal digits (no blanks) and fits 32 bits; nothing otherwise. The
+// program's one reader of whole numbers: the year check, the settings
+// file, the program-text file and the zone rules all read theirs with it.
+std::optional<std::int32_t> ParseWholeNumber(std::string_view text);
 
 // The platform's standard lower-casing: each character by its simple
 // Unicode lower-case mapping, independent of the user's locale. The result

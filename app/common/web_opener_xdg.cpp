@@ -16,13 +16,6 @@ extern char** environ;
 namespace kalvest {
 namespace {
 
-constexpr std::int32_t kUnknownFailure = 0;
-constexpr std::int32_t kNotFound = 2;
-constexpr std::int32_t kAccessDenied = 5;
-constexpr std::int32_t kOutOfMemory = 8;
-constexpr std::int32_t kBadFormat = 11;
-constexpr std::int32_t kNoAssociation = 31;
-
 // Openers that outlived their wait; reaped as soon as they have ended, so
 // that no finished child lingers for long. Openers may run on several
 // threads at once.
@@ -47,11 +40,11 @@ void ReapFinishedOpeners() {
 std::int32_t XdgOpenExitCode(int exit_status) {
     switch (exit_status) {
         case 0: return kOpenerSuccess;
-        case 1: return kBadFormat;
-        case 2: return kNotFound;
+        case 1: return kShellBadFormat;
+        case 2: return kShellNotFound;
         case 3:
-        case 4: return kNoAssociation;
-        default: return kUnknownFailure;
+        case 4: return kShellNoAssociation;
+        default: return kShellUnknownFailure;
     }
 }
 
@@ -59,12 +52,12 @@ std::int32_t XdgOpenSpawnErrorCode(int error_number) {
     switch (error_number) {
         case ENOENT:
         case ENOTDIR:
-        case ENOEXEC: return kNoAssociation;
+        case ENOEXEC: return kShellNoAssociation;
         case EACCES:
-        case EPERM: return kAccessDenied;
+        case EPERM: return kShellAccessDenied;
         case ENOMEM:
-        case EAGAIN: return kOutOfMemory;
-        default: return kUnknownFailure;
+        case EAGAIN: return kShellOutOfMemory;
+        default: return kShellUnknownFailure;
     }
 }
 
@@ -87,7 +80,7 @@ std::int32_t OpenWithXdgOpen(const std::string& address, const std::string& prog
         if (ended == pid) {
             // glibc reports a program it could not execute as exit 127.
             if (WIFEXITED(status)) return XdgOpenExitCode(WEXITSTATUS(status));
-            return kUnknownFailure;
+            return kShellUnknownFailure;
         }
         if (ended < 0) {
             if (errno == EINTR) continue;

@@ -18,11 +18,6 @@ WebPageOpener& CurrentOpener() {
     return opener;
 }
 
-constexpr std::int32_t kFirstSuccessCode = 33;
-constexpr std::int32_t kNoAssociation = 31;
-constexpr std::int32_t kOutOfMemory = 8;
-constexpr std::int32_t kFileNotFound = 2;
-
 }  // namespace
 
 WebPageOpener SetWebPageOpener(WebPageOpener opener) {
@@ -43,14 +38,14 @@ std::string WebPageFailureMessage(std::int32_t code, const std::string& extensio
     std::string message =
         "Error launching web browser, error code = " + std::to_string(code) + ".";
     switch (code) {
-        case kNoAssociation:
+        case kShellNoAssociation:
             message += "\r\n\r\nFile extension '" + extension +
                        "' is not associated with any application program.";
             break;
-        case kOutOfMemory:
+        case kShellOutOfMemory:
             message += "\r\n\r\nOut of memory.";
             break;
-        case kFileNotFound:
+        case kShellNotFound:
             message += "\r\n\r\nPlease try once more.";
             break;
         default:
@@ -80,7 +75,7 @@ std::int32_t RunWebPageOpener(const WebPageOpener& opener, const std::string& ad
 }
 
 void ReportWebPageResult(std::int32_t code, const std::string& extension) {
-    if (code >= kFirstSuccessCode) return;
+    if (code >= kShellFirstSuccess) return;
     ShowMessageBox({WebPageFailureMessage(code, extension), "Cannot launch web browser",
                     MessageIcon::kExclamation, MessageButtons::kOk});
 }

@@ -14,6 +14,16 @@ namespace kalvest {
 // 31 nothing is associated with this kind of address, and so on).
 using WebPageOpener = std::function<std::int32_t(const std::string& address)>;
 
+// The shell's result codes the program names: 33 and above mean success,
+// the others below it are failures.
+constexpr std::int32_t kShellFirstSuccess = 33;
+constexpr std::int32_t kShellUnknownFailure = 0;  // no more precise code
+constexpr std::int32_t kShellNotFound = 2;
+constexpr std::int32_t kShellAccessDenied = 5;
+constexpr std::int32_t kShellOutOfMemory = 8;
+constexpr std::int32_t kShellBadFormat = 11;
+constexpr std::int32_t kShellNoAssociation = 31;
+
 // The result an opener gives for success when it has no number of its own.
 constexpr std::int32_t kOpenerSuccess = 42;
 

@@ -9,10 +9,6 @@
 
 namespace kalvest {
 
-// Character codes of the calendars ("G" and "J").
-constexpr std::int16_t kCalendarGregorian = 71;
-constexpr std::int16_t kCalendarJulian = 74;
-
 // JD + 0.5 + zone_minutes / 1440: its floor is the Julian Day Number of the
 // local civil date, its fraction the part of that day since local midnight.
 double LocalInstant(double jd, std::int16_t zone_minutes);

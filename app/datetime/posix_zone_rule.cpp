@@ -5,6 +5,8 @@
 #include <chrono>
 #include <limits>
 
+#include "common/str_proc.h"
+
 namespace kalvest {
 namespace {
 
@@ -46,14 +48,15 @@ public:
 
     // Whole number of at most `max_digits` digits, not above `limit`.
     std::optional<int> Number(int max_digits, int limit) {
-        int value = 0;
-        int digits = 0;
-        while (digits < max_digits && std::isdigit(static_cast<unsigned char>(Peek()))) {
-            value = value * 10 + (text_[pos_++] - '0');
-            ++digits;
+        const std::size_t start = pos_;
+        while (pos_ - start < static_cast<std::size_t>(max_digits) &&
+               std::isdigit(static_cast<unsigned char>(Peek()))) {
+            ++pos_;
         }
-        if (digits == 0 || value > limit) return std::nullopt;
-        return value;
+        const std::optional<std::int32_t> value =
+            ParseWholeNumber(text_.substr(start, pos_ - start));
+        if (!value || *value > limit) return std::nullopt;
+        return *value;
     }
 
     // [+-]hh[:mm[:ss]] in seconds, the hours up to `max_hours`.

@@ -33,7 +33,7 @@ struct RunSelection {
     bool true_sun = false;
     bool mean_sun = false;
     bool include_weekday = false;
-    std::int16_t calendar_code = 71;  // "G" or "J"
+    std::int16_t calendar_code = kCalendarGregorian;  // or kCalendarJulian
     std::int16_t zone_minutes = 0;
 };
 

@@ -62,7 +62,7 @@ std::string CrossQuarterCellText(const EventNameTable& names, bool southern,
 // What one display-all run reads from the main window.
 struct DisplayAllSelection {
     std::int32_t year = 0;             // validated
-    std::int16_t calendar_code = 71;   // "G" or "J"
+    std::int16_t calendar_code = kCalendarGregorian;  // or kCalendarJulian
     std::int16_t zone_minutes = 0;
     bool southern = false;
 };

@@ -1,19 +1,23 @@
 // frmMain: the program's start-up window. Its handlers are spread over
 // files by topic:
-//   frm_main_layout.cpp    the controls: names, captions, places, fonts, tab order
-//   frm_main_startup.cpp   Form_Load, InitializeControls, colours and fonts
-//   frm_main_settings.cpp  where the settings file joins start-up
-//   frm_main_controls.cpp  All/None, method controls, focus rules, Enter,
-//                          Clear, Copy, Quit, closing, the year check
-//   frm_main_run.cpp       the calculation run and the output box
-//   frm_main_settings.cpp  the settings file: its path, the restore at
-//                          start-up, Save settings with its pop-up
-//   frm_main_help.cpp      Help in the text viewer, the two link labels
+//   frm_main_layout.cpp       the controls: names, captions, places, design
+//                             fonts, tab order
+//   frm_main_startup.cpp      the constructor, Form_Load, InitializeControls,
+//                             colours, font family, centring on the screen
+//   frm_main_controls.cpp     All/None, method controls, focus rules, Enter
+//                             in the year box and on a command button, Clear,
+//                             Copy, Quit, closing, the year check
+//   frm_main_run.cpp          the calculation run and the output box
+//   frm_main_settings.cpp     the settings file: its path, the restore at
+//                             start-up, Save settings with its pop-up
+//   frm_main_help.cpp         Help in the text viewer, the two link labels
+//                             and their tool tips
 //   frm_main_display_all.cpp  Display all in the grid window
 //   frm_main_year_views.cpp   the views of the year: the moon list
-// The commands of the settings, help and display-all files are connected
-// in the constructor, after ConnectHandlers, by ConnectSecondaryCommands;
-// the views of the year by CreateYearViews.
+// The constructor connects the handlers of the controls file
+// (ConnectHandlers), then the commands of the settings, help and
+// display-all files (ConnectSecondaryCommands, in the help file), then the
+// views of the year (CreateYearViews).
 // Controls and fields are public: the handlers of the other windows and the
 // tests read them as the designer made them.
 #pragma once
@@ -109,7 +113,7 @@ public:
     std::string SettingsPath;  // the settings file, set at start-up
     std::int32_t Year = 0;     // the last year the check let through (or rejected as out of range)
     EventNameTable EventNames;
-    std::int16_t CalendarCode = 71;
+    std::int16_t CalendarCode = kCalendarGregorian;
     std::int16_t ZoneMinutes = 0;
     EuroDate EuroDateRecord{};  // the one date record every run reuses
     // What txbOutput holds, with the CR LF line ends the program writes.
@@ -176,6 +180,11 @@ public:
     std::string SaveSettings();
     // Applies the settings file to the controls (start-up only).
     void LoadSettings();
+
+    // A box counts as ticked only when checked; a grey (indeterminate) box
+    // that a settings file restored counts as neither ticked nor clear.
+    static bool IsChecked(const QCheckBox* box);
+    static bool IsUnchecked(const QCheckBox* box);
 
     // txbOutput's text: the CR LF text is the truth, the box shows it.
     void SetOutputText(const std::string& text);

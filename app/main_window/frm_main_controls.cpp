@@ -1,6 +1,7 @@
 // The input controls of frmMain and the small commands that compute
 // nothing: All/None, the method controls, the focus rules, Enter in the
-// year box, Clear, Copy to clipboard, Quit, closing, and the year check.
+// year box and on a button, Clear, Copy to clipboard, Quit, closing, and
+// the year check.
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -22,8 +23,6 @@ namespace kalvest {
 namespace {
 
 constexpr int kEnterKeyCode = 13;
-
-bool IsChecked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
 
 // A check box's change of state: Qt 6.7 added checkStateChanged, with the
 // state as Qt::CheckState, and deprecated stateChanged, with an int.
@@ -70,9 +69,24 @@ void frmMain::ConnectHandlers() {
             [this] { cmdCopyToClipboard_Click(); });
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
     txbYear->installEventFilter(this);
+    // The focus rules send the focus to a command button so that Enter
+    // presses it; a push button outside a dialog ignores Enter by itself.
+    for (QWidget* control : controls_) {
+        if (qobject_cast<QPushButton*>(control) != nullptr) control->installEventFilter(this);
+    }
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* button = qobject_cast<QPushButton*>(watched);
+        button != nullptr && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (KeyCodeOf(key) == kEnterKeyCode) {
+            // Held down, Enter presses the button once; a second run needs
+            // a second press.
+            if (!key->isAutoRepeat()) button->click();
+            return true;
+        }
+    }
     if (watched == txbYear &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -102,6 +116,9 @@ void frmMain::cmdAllOrNoneKalvest_Click(int Index) {
     }
     cmdCalculate->setFocus();
 }
+
+bool frmMain::IsChecked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
+bool frmMain::IsUnchecked(const QCheckBox* box) { return box->checkState() == Qt::Unchecked; }
 
 void frmMain::chkImbolc_Click() { UpdateMethodControls(); }
 void frmMain::chkBeltane_Click() { UpdateMethodControls(); }

@@ -7,6 +7,7 @@
 
 #include "common/message_box.h"
 #include "datetime/date_time_text.h"
+#include "main_window/calendar_list.h"
 #include "main_window/display_all_texts.h"
 #include "main_window/frm_main.h"
 #include "main_window/run_messages.h"
@@ -22,8 +23,7 @@ frmAll& frmMain::AllWindow() {
 
 void frmMain::cmdDisplayAll_Click() {
     if (YearInputInvalid()) return;
-    CalendarCode =
-        cboCalendar->currentIndex() == 1 ? kCalendarJulian : kCalendarGregorian;
+    CalendarCode = CalendarCodeOfListIndex(cboCalendar->currentIndex());
     ZoneMinutes = static_cast<std::int16_t>(cboTimezone->currentData().toInt());
     const bool southern = optSH->isChecked();
 

@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QUrl>
 
 #include "common/document_address.h"
 #include "common/language.h"
 #include "common/install_layout.h"
 #include "common/program_folder.h"
 #include "main_window/frm_main.h"
+#include "main_window/link_tool_tips.h"
 #include "main_window/web_page_launcher.h"
 #include "windows/frm_view.h"
 #include "windows/window_twips.h"
@@ -57,13 +57,6 @@ private:
     std::function<void()> handler_;
 };
 
-// The host of an address ("www.orvanth.example"); an address without one
-// (a document beside the program) is named by its text.
-QString HostOrText(const std::string& text) {
-    const QUrl url(QString::fromStdString(text));
-    return url.host().isEmpty() ? QString::fromStdString(text) : url.host();
-}
-
 }  // namespace
 
 void frmMain::ConnectSecondaryCommands() {
@@ -76,11 +69,10 @@ void frmMain::ConnectSecondaryCommands() {
 }
 
 void frmMain::SetLinkToolTips() {
-    lblOrvanthSystems->setToolTip("Click here for the Orvanth Systems website at " +
-                                  HostOrText(GetProgramText(kSiteAddressText)) + ".");
-    lblOnlineUserManual->setToolTip("Click here for the online user manual at " +
-                                    QString::fromStdString(GetProgramText(kManualAddressText)) +
-                                    ".");
+    lblOrvanthSystems->setToolTip(
+        QString::fromStdString(SiteLinkToolTip(GetProgramText(kSiteAddressText))));
+    lblOnlineUserManual->setToolTip(
+        QString::fromStdString(ManualLinkToolTip(GetProgramText(kManualAddressText))));
 }
 
 void frmMain::cmdHelp_Click() {
@@ -100,8 +92,8 @@ void frmMain::cmdHelp_Click() {
         view->resize(main.width() - PixelsFromTwips(kViewerNarrower),
                      main.height() - PixelsFromTwips(kViewerLower));
     }
-    view->strFilename = QString::fromStdString(DataFolder()) + QChar(PathSeparator()) +
-                        QString::fromStdString(GetProgramText(kHelpFileText));
+    view->strFilename =
+        QString::fromStdString(JoinPath(DataFolder(), GetProgramText(kHelpFileText)));
     view->setWindowTitle(QString::fromStdString(GetProgramText(kHelpCaptionText)));
     view->show();
     view->raise();

@@ -11,24 +11,16 @@
 #include "common/message_box.h"
 #include "datetime/date_time_text.h"
 #include "main_window/calculation_run.h"
+#include "main_window/calendar_list.h"
 #include "main_window/frm_main.h"
 #include "main_window/run_messages.h"
 #include "outside/library_error.h"
 
 namespace kalvest {
-namespace {
-
-constexpr int kJulianCalendarIndex = 1;
-
-bool IsChecked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
-bool IsUnchecked(const QCheckBox* box) { return box->checkState() == Qt::Unchecked; }
-
-}  // namespace
 
 void frmMain::cmdCalculate_Click() {
     if (YearInputInvalid()) return;
-    CalendarCode = cboCalendar->currentIndex() == kJulianCalendarIndex ? kCalendarJulian
-                                                                       : kCalendarGregorian;
+    CalendarCode = CalendarCodeOfListIndex(cboCalendar->currentIndex());
 
     const std::array<QCheckBox*, 4> quarters = {chkVE, chkSS, chkAE, chkWS};
     const std::array<QCheckBox*, 4> cross_quarters = {chkImbolc, chkBeltane, chkLughnassad,

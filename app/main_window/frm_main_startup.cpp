@@ -15,6 +15,7 @@
 
 #include "common/language.h"
 #include "common/program_version.h"
+#include "main_window/calendar_list.h"
 #include "main_window/frm_main.h"
 #include "main_window/year_input.h"
 #include "main_window/zone_list.h"
@@ -29,9 +30,6 @@ namespace {
 const QColor kNavy(0, 0, 128);
 const QColor kWhite(255, 255, 255);
 const QColor kLightGrey(180, 180, 180);
-
-const char* const kCalendarEntries[] = {"Gregorian (proleptic) calendar (CE)",
-                                        "Julian calendar (JC)"};
 
 // Kinds of control that take a text colour and a background colour.
 bool IsColouredKind(QWidget* control) {
@@ -129,7 +127,7 @@ void frmMain::InitializeControls() {
     txbYear->setText(QString::number(CurrentYear()));
     InitSettingsPath();
     InitPeriodicTerms();
-    EuroDateRecord.calendar = kGregorianCode;
+    EuroDateRecord.calendar = kCalendarGregorian;
 
     cboCalendar->clear();
     for (const char* entry : kCalendarEntries) cboCalendar->addItem(QString::fromUtf8(entry));

@@ -16,6 +16,7 @@
 #include "datetime/date_time_text.h"
 #include "export/moon_listing.h"
 #include "export/text_writer.h"
+#include "main_window/calendar_list.h"
 #include "main_window/frm_main.h"
 #include "main_window/run_messages.h"
 #include "main_window/zone_list.h"
@@ -24,8 +25,6 @@
 
 namespace kalvest {
 namespace {
-
-constexpr int kJulianCalendarIndex = 1;
 
 // The listing's lines without the line feed after the last.
 std::string ShownLines(const EventList& list) {
@@ -74,8 +73,7 @@ frmMoon& frmMain::MoonWindow() {
 
 void frmMain::mnuMoonList_Click() {
     if (YearInputInvalid()) return;
-    CalendarCode = cboCalendar->currentIndex() == kJulianCalendarIndex ? kCalendarJulian
-                                                                       : kCalendarGregorian;
+    CalendarCode = CalendarCodeOfListIndex(cboCalendar->currentIndex());
     ZoneMinutes = static_cast<std::int16_t>(cboTimezone->currentData().toInt());
     const FixedOffsetZone window_zone = FixedWindowZone(ZoneMinutes);
     const TimeZone& zone =
@@ -83,7 +81,7 @@ void frmMain::mnuMoonList_Click() {
     const std::string zone_name =
         MoonListZone ? MoonListZoneName : cboTimezone->currentText().toStdString();
     const MoonListingRequest request{Year, Year, CalendarCode, false,
-                                     chkIncludeWeekday->checkState() == Qt::Checked};
+                                     IsChecked(chkIncludeWeekday)};
 
     // Computed before the window changes: a missing library leaves the
     // last list as it was.

@@ -8,26 +8,19 @@
 #include "main_window/frm_main.h"
 #include "main_window/program_options.h"
 #include "main_window/qt_message_box.h"
-#include "main_window/window_start.h"
 #include "windows/program_icon.h"
 
 int main(int argc, char** argv) {
-    // --help and --version need no display, so they come before Qt.
-    if (const auto status = kalvest::HandleInformationOptions(
-            std::vector<std::string>(argv + 1, argv + argc), std::cout)) {
-        return *status;
-    }
-
-    QApplication application(argc, argv);
-    // The toolkit has taken its own options out of the arguments.
-    const QStringList arguments = QCoreApplication::arguments();
-    std::vector<std::string> args;
-    for (qsizetype i = 1; i < arguments.size(); ++i) args.push_back(arguments[i].toStdString());
+    // The program's own arguments need no display, so they come before Qt.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (const auto status = kalvest::HandleInformationOptions(args, std::cout)) return *status;
     kalvest::WindowStart start = kalvest::ReadWindowStart(args);
     if (!start.error.empty()) {
         std::cerr << "kalvest: " << start.error << "\n";
         return 2;
     }
+
+    QApplication application(argc, argv);
     QApplication::setWindowIcon(kalvest::ProgramIcon());
     // Ties the windows to the menu entry kalvest.desktop (its icon and name
     // in task bars, on Wayland too).

@@ -1,13 +1,24 @@
-// The window program's own command-line options, read before the window
-// toolkit starts, so that they work without a display: --help and
-// --version print and end the program. Every other argument is left to the
-// toolkit (for example "-platform offscreen").
+// The window program's own command-line arguments, all read before the
+// window toolkit starts, so that they work without a display:
+//   --help, --version  print and end the program;
+//   --moon             opens the moon list of the main window's year at
+//                      start (the desktop entry's "Moon list" action);
+//   --tz NAME          shows the moon list in a zone of the time zone
+//                      database (or "local", the system's zone) instead of
+//                      the main window's fixed offset, with daylight
+//                      saving time.
+// Every other argument is left to the toolkit (for example "-platform
+// offscreen"); none of the toolkit's options takes a value that starts
+// with "--".
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "datetime/time_zone.h"
 
 namespace kalvest {
 
@@ -16,8 +27,22 @@ std::string WindowProgramVersionLine();
 
 // Handles --help and --version among `args` (without the program name):
 // writes the text to `out` and returns the exit status; std::nullopt when
-// neither is there and the window is to start.
+// neither is there and the window is to start. Either one wins wherever it
+// stands, before anything else is read.
 std::optional<int> HandleInformationOptions(const std::vector<std::string>& args,
                                             std::ostream& out);
+
+// What the arguments ask of the window's start.
+struct WindowStart {
+    bool moon_list = false;
+    std::unique_ptr<TimeZone> moon_zone;  // null: the main window's zone
+    std::string moon_zone_name;           // as given; "local time" for local
+    // One line about a bad argument (a missing or unknown zone, an
+    // unreadable zone database); empty when the window may start.
+    std::string error;
+};
+
+// Reads --moon and --tz among `args` (without the program name).
+WindowStart ReadWindowStart(const std::vector<std::string>& args);
 
 }  // namespace kalvest

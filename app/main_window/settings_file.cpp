@@ -16,7 +16,6 @@ namespace {
 constexpr char kLineEnd[] = "\r\n";
 constexpr char kFlagTrue[] = "#TRUE#";
 constexpr char kFlagFalse[] = "#FALSE#";
-constexpr int kZoneIndexLast = 48;
 
 // The longest file the writer can make: both texts at their limits, every
 // character as long as UTF-8 makes one, and every number as long as an int
@@ -103,25 +102,6 @@ private:
     std::size_t pos_ = 0;
 };
 
-// A whole number: an optional sign, then decimal digits only. Values far
-// beyond what a record may hold come back as nothing, like other text.
-std::optional<int> WholeNumber(const std::string& field) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
-        negative = field[i] == '-';
-        ++i;
-    }
-    if (i >= field.size()) return std::nullopt;
-    long long value = 0;
-    for (; i < field.size(); ++i) {
-        if (!IsDigit(field[i])) return std::nullopt;
-        value = value * 10 + (field[i] - '0');
-        if (value > 1000000) return std::nullopt;
-    }
-    return static_cast<int>(negative ? -value : value);
-}
-
 // Length of the first `count` characters of the text in bytes. UTF-8
 // continuation bytes belong to the character before them; the Windows
 // ANSI code page has one byte per character.
@@ -172,7 +152,7 @@ YearReading ReadYear(const std::string& stored) {
     const std::size_t lead = whole.find_first_not_of('0');
     whole = lead == std::string::npos ? std::string() : whole.substr(lead);
     if (negative || whole.size() > 4) return YearReading::kOutOfRange;
-    const int value = whole.empty() ? 0 : std::stoi(whole);
+    const int value = whole.empty() ? 0 : ParseWholeNumber(whole).value_or(0);
     const bool in_range = value >= 1 && (value < 3000 || (value == 3000 && !fraction_nonzero));
     return in_range ? YearReading::kInRange : YearReading::kOutOfRange;
 }
@@ -232,7 +212,7 @@ LoadedSettings ReadSettingsText(const std::string& content,
     for (int& value : loaded.checks) {
         const std::optional<std::string> field = reader.Next();
         if (!field) return loaded;
-        const std::optional<int> number = WholeNumber(*field);
+        const std::optional<int> number = ParseWholeNumber(*field);
         if (!number || *number < 0 || *number > 2) return loaded;
         value = *number;
         ++loaded.check_count;
@@ -240,8 +220,8 @@ LoadedSettings ReadSettingsText(const std::string& content,
 
     const std::optional<std::string> zone_field = reader.Next();
     if (!zone_field) return loaded;
-    const std::optional<int> zone = WholeNumber(*zone_field);
-    if (!zone || *zone < 0 || *zone > kZoneIndexLast) return loaded;
+    const std::optional<int> zone = ParseWholeNumber(*zone_field);
+    if (!zone || *zone < 0 || *zone >= kZoneCount) return loaded;
     loaded.zone_index = *zone;
 
     const std::optional<std::string> flag = reader.Next();

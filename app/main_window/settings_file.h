@@ -17,6 +17,8 @@
 #include <optional>
 #include <string>
 
+#include "main_window/zone_list.h"
+
 namespace kalvest {
 
 // Check boxes in the order of records 2 to 12. True sun comes before mean
@@ -47,7 +49,7 @@ constexpr std::size_t kSettingsFileMaxBytes = 65536;
 struct SettingsRecord {
     std::string year_text;                                // unvalidated
     std::array<int, kSettingsCheckBoxCount> checks = {};  // 0, 1 or 2 (grey)
-    int zone_index = 24;
+    int zone_index = kDefaultZoneIndex;
     bool southern = false;
     std::string output;
 };

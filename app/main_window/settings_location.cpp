@@ -15,6 +15,7 @@
 #include <cstdlib>
 #endif
 
+#include "common/program_folder.h"
 #include "common/str_proc.h"
 
 namespace kalvest {
@@ -22,12 +23,12 @@ namespace {
 
 #if defined(_WIN32)
 
-constexpr char kSeparator[] = "\\";
-
 std::string UserDataBase() {
-    std::string base = SpecialFolderPath(kRoamingAppDataFolder);
-    if (base.empty()) base = FirstFixedDrive();
-    return base;
+    const std::string base = SpecialFolderPath(kRoamingAppDataFolder);
+    if (!base.empty()) return base;
+    // The root folder of the drive: "C:" alone would be its current folder.
+    const std::string drive = FirstFixedDrive();
+    return drive.empty() ? drive : drive + "\\";
 }
 
 // The application-data folder exists on every normal system; only the
@@ -37,8 +38,6 @@ void CreateMakerFolder(const std::string& folder) {
 }
 
 #else
-
-constexpr char kSeparator[] = "/";
 
 std::string HomeFolder() {
     const char* home = std::getenv("HOME");
@@ -52,7 +51,7 @@ std::string UserDataBase() {
     const char* data_home = std::getenv("XDG_DATA_HOME");
     if (data_home != nullptr && data_home[0] == '/') return data_home;
     const std::string home = HomeFolder();
-    return home.empty() ? std::string() : home + "/.local/share";
+    return home.empty() ? std::string() : JoinPath(home, ".local/share");
 }
 
 // A new user may not have the data home yet: every missing folder of the
@@ -113,9 +112,9 @@ std::string SettingsFilePath(const std::string& file_name,
                              const std::string& maker_folder) {
     const std::string base = UserDataBase();
     if (base.empty()) return {};
-    const std::string folder = base + kSeparator + maker_folder;
+    const std::string folder = JoinPath(base, maker_folder);
     if (!FolderExists(folder)) CreateMakerFolder(folder);
-    return folder + kSeparator + file_name;
+    return JoinPath(folder, file_name);
 }
 
 }  // namespace kalvest

@@ -1,7 +1,6 @@
 #include "main_window/year_input.h"
 
 #include <ctime>
-#include <limits>
 
 #include "common/str_proc.h"
 #include "common/utf_text.h"
@@ -10,26 +9,10 @@ namespace kalvest {
 namespace {
 
 // Value of an optionally signed digit string that has passed the form
-// test; empty when it does not fit 32 bits. Accumulates negatively so that
-// the most negative 32-bit number is reachable too.
+// test: a lone sign is 0; empty when the digits do not fit 32 bits.
 std::optional<std::int32_t> WholeNumberValue(const std::string& text) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        i = 1;
-    }
-    constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
-    std::int64_t value = 0;  // minus the magnitude read so far
-    for (; i < text.size(); ++i) {
-        value = value * 10 - (text[i] - '0');
-        if (value < kMin) return std::nullopt;
-    }
-    if (!negative) {
-        value = -value;
-        if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-    }
-    return static_cast<std::int32_t>(value);
+    if (text == "+" || text == "-") return 0;
+    return ParseWholeNumber(text);
 }
 
 }  // namespace

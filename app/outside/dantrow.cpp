@@ -22,7 +22,7 @@ extern "C" void jdn_to_euro_date(EuroDate* date) {
     const std::int64_t jdn = date->jdn;
     std::int64_t centuries = 0;
     std::int64_t c = 0;
-    if (date->calendar == kJulianCode) {
+    if (date->calendar == kCalendarJulian) {
         c = jdn + 32082;
     } else {
         const std::int64_t a = jdn + 32044;

@@ -8,9 +8,11 @@
 
 namespace kalvest {
 
-// Calendar codes: the character codes of "G" and "J".
-constexpr std::int32_t kGregorianCode = 71;
-constexpr std::int32_t kJulianCode = 74;
+// Calendar codes: the character codes of "G" (the proleptic Gregorian
+// calendar) and "J" (the Julian calendar). The date record carries one, and
+// the date and time text and the runs name their calendar by it.
+constexpr std::int16_t kCalendarGregorian = 71;
+constexpr std::int16_t kCalendarJulian = 74;
 
 // The record exchanged with the calendar conversion. The layout (five
 // 32-bit integers at offsets 0, 4, 8, 12, 16) is part of the interface.
@@ -18,7 +20,7 @@ struct EuroDate {
     std::int32_t year;      // astronomical numbering: year 0 precedes year 1
     std::int32_t month;     // 1..12
     std::int32_t day;       // 1..31
-    std::int32_t calendar;  // set by the caller: kGregorianCode or kJulianCode
+    std::int32_t calendar;  // set by the caller: kCalendarGregorian or kCalendarJulian
     std::int32_t jdn;       // set by the caller: Julian Day Number
 };
 static_assert(sizeof(EuroDate) == 20);
@@ -34,8 +36,8 @@ constexpr std::size_t kThousandsBufferChars = 20;
 extern "C" {
 
 // Reads jdn and calendar, writes year, month and day of that day in the
-// proleptic Gregorian calendar (kGregorianCode, and any code but
-// kJulianCode) or the Julian calendar (kJulianCode). Correct for every
+// proleptic Gregorian calendar (kCalendarGregorian, and any code but
+// kCalendarJulian) or the Julian calendar (kCalendarJulian). Correct for every
 // 32-bit day number, negative ones included.
 void jdn_to_euro_date(EuroDate* date);
 

@@ -14,6 +14,7 @@
 #include "common/regular_file.h"
 #endif
 
+#include "common/str_proc.h"
 #include "common/utf_text.h"
 
 namespace kalvest {
@@ -93,35 +94,27 @@ FileContent ReadFile(const char* path) {
 
 #endif
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
+// Blanks and tabs around a number, the "=" and a text are not part of them.
+std::string_view TrimBlanksAndTabs(std::string_view text) { return TrimChars(text, " \t"); }
 
 // Parses one line into `table`; returns 0, or the failure code the line
 // gives.
 std::int32_t ParseLine(std::string_view line, std::int32_t line_number,
                        std::int64_t& total_bytes, Table& table) {
-    std::string_view rest = TrimBlanks(line);
+    std::string_view rest = TrimBlanksAndTabs(line);
     if (rest.empty() || rest.front() == '#') return 0;
 
     std::size_t digits = 0;
-    std::int64_t number = 0;
-    while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9') {
-        // Saturate: any number this large is out of range anyway.
-        number = std::min<std::int64_t>(number * 10 + (rest[digits] - '0'),
-                                        std::int64_t{kTextTableMaxTextNumber} + 1);
-        ++digits;
-    }
+    while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9') ++digits;
     if (digits == 0) return kTextTableMalformedLine;
-    rest = TrimBlanks(rest.substr(digits));
+    // Digits beyond 32 bits are out of range like any other large number.
+    const std::int32_t number =
+        ParseWholeNumber(rest.substr(0, digits)).value_or(kTextTableMaxTextNumber + 1);
+    rest = TrimBlanksAndTabs(rest.substr(digits));
     if (rest.empty() || rest.front() != '=') return kTextTableMalformedLine;
     if (number < 1 || number > kTextTableMaxTextNumber) return kTextTableNumberOutOfRange;
 
-    const std::string_view text = TrimBlanks(rest.substr(1));
+    const std::string_view text = TrimBlanksAndTabs(rest.substr(1));
     if (text.empty()) return kTextTableMissingTextBase - line_number;
     if (text.size() > static_cast<std::size_t>(kTextTableMaxEntryBytes)) {
         return kTextTableTooLongBase - line_number;

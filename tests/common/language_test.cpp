@@ -57,6 +57,16 @@ TEST(ProgramTextPath, NoDoubledSeparator) {
     EXPECT_EQ(ProgramTextPath("", "kalvest.dat"), "kalvest.dat");
 }
 
+TEST(JoinPath, OneSeparatorAndTheNameStaysInside) {
+    const std::string sep(1, PathSeparator());
+    EXPECT_EQ(JoinPath("dir", "sub" + sep + "file"), "dir" + sep + "sub" + sep + "file");
+    EXPECT_EQ(JoinPath("dir", sep + "file"), "dir" + sep + "file");
+    EXPECT_EQ(JoinPath("dir", ""), "dir" + sep);
+    // Bytes beyond ASCII (UTF-8 here) pass unchanged.
+    EXPECT_EQ(JoinPath("K\xC3\xA4lvest", "h\xC3\xA9lp.txt"),
+              "K\xC3\xA4lvest" + sep + "h\xC3\xA9lp.txt");
+}
+
 // Records message boxes and program-exit requests instead of showing and
 // exiting, and restores the real handlers afterwards.
 class LoadProgramTextTest : public ::testing::Test {

@@ -88,6 +88,26 @@ TEST(TrimBlanks, OnlySpacesAtEitherEndGo) {
     EXPECT_EQ(TrimBlanks(std::u16string(u" \u00e9 ")), u"\u00e9");
 }
 
+TEST(TrimChars, AnySetOfCharactersAtEitherEnd) {
+    EXPECT_EQ(TrimChars(" \t 12 = x\t ", " \t"), "12 = x");
+    EXPECT_EQ(TrimChars("\t\t", " \t"), "");
+    EXPECT_EQ(TrimChars("\tx ", " "), "\tx");
+}
+
+// The one reader of whole numbers: a sign and digits, nothing else, within
+// 32 bits.
+TEST(ParseWholeNumber, SignAndDigitsWithin32Bits) {
+    EXPECT_EQ(ParseWholeNumber("0012"), 12);
+    EXPECT_EQ(ParseWholeNumber("+5"), 5);
+    EXPECT_EQ(ParseWholeNumber("-0"), 0);
+    EXPECT_EQ(ParseWholeNumber("2147483647"), 2147483647);
+    EXPECT_EQ(ParseWholeNumber("-2147483648"), INT32_MIN);
+    for (const char* text : {"", "+", "-", "+-1", "--1", "++1", " 1", "1 ", "1e3", "1.0", "1,000",
+                             "2147483648", "-2147483649", "99999999999999999999"}) {
+        EXPECT_EQ(ParseWholeNumber(text), std::nullopt) << text;
+    }
+}
+
 TEST(IsInteger, SignOnlyWhenAllowed) {
     EXPECT_FALSE(IsInteger(u"-5", false, false));
     EXPECT_FALSE(IsInteger(u"+", false, false));

@@ -41,9 +41,9 @@ EuroDate Convert(std::int32_t jdn, std::int32_t calendar) {
 }
 
 void ExpectRoundTrip(std::int32_t jdn) {
-    const EuroDate g = Convert(jdn, kGregorianCode);
+    const EuroDate g = Convert(jdn, kCalendarGregorian);
     ASSERT_EQ(GregorianDayNumber(g.year, g.month, g.day), jdn) << jdn;
-    const EuroDate j = Convert(jdn, kJulianCode);
+    const EuroDate j = Convert(jdn, kCalendarJulian);
     ASSERT_EQ(JulianDayNumber(j.year, j.month, j.day), jdn) << jdn;
     ASSERT_GE(g.month, 1);
     ASSERT_LE(g.month, 12);
@@ -52,19 +52,19 @@ void ExpectRoundTrip(std::int32_t jdn) {
 }
 
 TEST(Calendar, KnownDates) {
-    EuroDate d = Convert(2459294, kGregorianCode);
+    EuroDate d = Convert(2459294, kCalendarGregorian);
     EXPECT_EQ(d.year, 2021);
     EXPECT_EQ(d.month, 3);
     EXPECT_EQ(d.day, 20);
-    d = Convert(2299161, kGregorianCode);  // first day of the Gregorian reform
+    d = Convert(2299161, kCalendarGregorian);  // first day of the Gregorian reform
     EXPECT_EQ(d.year, 1582);
     EXPECT_EQ(d.month, 10);
     EXPECT_EQ(d.day, 15);
-    d = Convert(2299160, kJulianCode);  // the day before, in the Julian calendar
+    d = Convert(2299160, kCalendarJulian);  // the day before, in the Julian calendar
     EXPECT_EQ(d.year, 1582);
     EXPECT_EQ(d.month, 10);
     EXPECT_EQ(d.day, 4);
-    d = Convert(0, kJulianCode);  // JD 0: 1 January 4713 BC (year -4712)
+    d = Convert(0, kCalendarJulian);  // JD 0: 1 January 4713 BC (year -4712)
     EXPECT_EQ(d.year, -4712);
     EXPECT_EQ(d.month, 1);
     EXPECT_EQ(d.day, 1);

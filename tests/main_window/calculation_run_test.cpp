@@ -5,6 +5,8 @@
 #include "main_window/calculation_run.h"
 #include "main_window/event_names.h"
 #include "main_window/zone_list.h"
+#include "outside/library_error.h"
+#include "outside/varquel_binding.h"
 #include "solar/solar_events.h"
 
 namespace kalvest {
@@ -110,6 +112,35 @@ TEST(RunLines, EquinoxesAndSolsticesOf2021) {
     // The record holds the last line's local date.
     EXPECT_EQ(record.month, 12);
     EXPECT_EQ(record.day, 21);
+}
+
+// A library that goes missing in the middle of a run ends it there: the
+// lines already handed on stay as they were, the failing line and the
+// rest never come.
+TEST(RunLines, FailureMidRunKeepsTheLinesBefore) {
+    InitPeriodicTerms();
+    RunSelection s;
+    s.year = 2021;
+    for (bool& b : s.quarters) b = true;
+    s.cross_quarters[1] = true;
+    s.mean_sun = true;
+    EuroDate record{};
+    std::vector<std::string> whole;
+    ProduceRunLines(s, DefaultEventNames(), record,
+                    [&](const std::string& l) { whole.push_back(l); });
+    ASSERT_EQ(whole.size(), 5u);
+
+    std::vector<std::string> lines;
+    EXPECT_THROW(ProduceRunLines(s, DefaultEventNames(), record,
+                                 [&](const std::string& l) {
+                                     lines.push_back(l);
+                                     if (lines.size() == 2) {
+                                         UseVarquelLibraryFile("libkalvest-no-such-library.so");
+                                     }
+                                 }),
+                 LibraryError);
+    UseVarquelLibraryFile(DefaultVarquelFileName());
+    EXPECT_EQ(lines, std::vector<std::string>(whole.begin(), whole.begin() + 2));
 }
 
 TEST(RunLines, ZonesMoveEventsAcrossMidnight) {

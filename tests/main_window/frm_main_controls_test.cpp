@@ -2,6 +2,7 @@
 // the method controls, the focus rules, Enter, Clear, Copy, Quit, closing.
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTimer>
 
@@ -185,6 +186,43 @@ TEST_F(FrmMainTest, EnterInTheYearBoxCalculatesOtherKeysDoNot) {
     w.cmdCalculate->setEnabled(false);
     QTest::keyClick(w.txbYear, Qt::Key_Return);
     EXPECT_EQ(LineCount(Output()), 3u);
+    EXPECT_TRUE(boxes.empty());
+}
+
+// The focus rules send the focus to a command button so that Enter runs
+// it: Enter (either key) presses the focused button, once per press.
+TEST_F(FrmMainTest, EnterPressesTheFocusedCommandButton) {
+    frmMain& w = *window;
+    w.txbYear->setText("2021");
+    w.cmdAllOrNoneKalvest[0]->setFocus();
+    QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(w.chkWS->checkState(), Qt::Checked);  // "All" of the first frame
+    ASSERT_EQ(w.focusWidget(), w.cmdCalculate);
+    QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(LineCount(Output()), 4u);
+
+    // A zone from its list, then Enter: a run in that zone.
+    w.cboTimezone->setFocus();
+    QTest::keyClick(w.cboTimezone, Qt::Key_Down);
+    ASSERT_EQ(w.focusWidget(), w.cmdCalculate);
+    QTest::keyClick(w.focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(LineCount(Output()), 9u);
+    EXPECT_EQ(w.ZoneMinutes, 30);
+
+    // Held down, Enter does not run again.
+    QTest::keyPress(w.cmdCalculate, Qt::Key_Return);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString("\r"), true);
+    QApplication::sendEvent(w.cmdCalculate, &repeat);
+    QTest::keyRelease(w.cmdCalculate, Qt::Key_Return);
+    EXPECT_EQ(LineCount(Output()), 14u);
+
+    // A disabled button stays unpressed; Clear empties the output.
+    w.cmdClear->setFocus();
+    w.cmdCalculate->setEnabled(false);
+    QTest::keyClick(w.cmdCalculate, Qt::Key_Return);
+    EXPECT_EQ(LineCount(Output()), 14u);
+    QTest::keyClick(w.cmdClear, Qt::Key_Return);
+    EXPECT_TRUE(w.Output.Empty());
     EXPECT_TRUE(boxes.empty());
 }
 

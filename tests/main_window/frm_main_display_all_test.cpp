@@ -6,6 +6,7 @@
 #include "datetime/date_time_text.h"
 #include "frm_main_fixture.h"
 #include "main_window/display_all_texts.h"
+#include "outside/varquel_binding.h"
 #include "windows/frm_all.h"
 
 namespace kalvest {
@@ -88,6 +89,33 @@ TEST_F(DisplayAllTest, InvalidYearShowsNothing) {
     EXPECT_EQ(boxes.size(), 2u);
     EXPECT_FALSE(All()->isVisible());
     EXPECT_EQ(All()->lblEvent[3]->text(), cell);
+}
+
+// Without varquel nothing of the new year is shown: the grid and caption
+// of the last run stay, and the message names the library and its entry.
+TEST_F(DisplayAllTest, MissingLibraryKeepsTheOldGridAndTellsWhy) {
+    frmMain& w = *window;
+    w.txbYear->setText("2021");
+    Click(w.cmdDisplayAll);
+    ASSERT_TRUE(boxes.empty());
+    const QString caption = All()->windowTitle();
+
+    UseVarquelLibraryFile("libkalvest-no-such-library.so");
+    w.txbYear->setText("1999");
+    w.optSH->setChecked(true);
+    Click(w.cmdDisplayAll);
+    UseVarquelLibraryFile(DefaultVarquelFileName());
+
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, MessageIcon::kExclamation);
+    EXPECT_EQ(boxes[0].title, "Display all for:");
+    EXPECT_NE(boxes[0].text.find("\"varquel\""), std::string::npos) << boxes[0].text;
+    EXPECT_NE(boxes[0].text.find(VarquelExportName("deltat", 12)), std::string::npos)
+        << boxes[0].text;
+    EXPECT_EQ(All()->windowTitle(), caption);
+    ExpectCells(Expected(2021, kCalendarGregorian, 0, false));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(program_ends, 0);
 }
 
 TEST_F(DisplayAllTest, NewRunAfterCloseRefillsAndResizes) {

@@ -181,12 +181,12 @@ TEST_F(HelpTest, LinkLabels) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(opened, expected);
     EXPECT_TRUE(boxes.empty());
+    // The shipped texts name documents installed with the program.
     EXPECT_EQ(window->lblOrvanthSystems->toolTip(),
-              "Click here for the Orvanth Systems website at " +
-                  QString::fromStdString(GetProgramText(14)) + ".");
+              "Click here to open the installed page about Kalvest and Orvanth Systems in "
+              "your web browser.");
     EXPECT_EQ(window->lblOnlineUserManual->toolTip(),
-              "Click here for the online user manual at " +
-                  QString::fromStdString(GetProgramText(15)) + ".");
+              "Click here to open the installed Kalvest user manual in your web browser.");
 }
 
 // An opener that takes its time (a browser starting) does not hold the

@@ -215,6 +215,38 @@ TEST_F(SettingsTest, FileCutAfterRecordSeven) {
     EXPECT_TRUE(boxes.empty());
 }
 
+// Grey (2) is a value only a settings file gives a box. It comes back grey,
+// is saved again as 2, and a run counts a grey box as neither ticked nor
+// clear: no message about it and no line for it.
+TEST_F(SettingsTest, GreyBoxesFromTheFile) {
+    std::string grey = "\"2021\"\r\n";
+    for (int box = 0; box < 11; ++box) grey += " 2 \r\n";
+    grey += " 24 \r\n#FALSE#\r\n\"\"\r\n";
+    WriteSettings(grey);
+    Restart();
+    frmMain& w = *window;
+    for (const QCheckBox* box : {w.chkVE, w.chkSS, w.chkAE, w.chkWS, w.chkImbolc, w.chkBeltane,
+                                 w.chkLughnassad, w.chkSamhain, w.chkTrueSun, w.chkMeanSun,
+                                 w.chkIncludeWeekday}) {
+        EXPECT_EQ(box->checkState(), Qt::PartiallyChecked) << box->objectName().toStdString();
+    }
+    EXPECT_FALSE(w.chkMeanSun->isEnabled());  // no cross-quarter day is ticked
+    SaveAndDismiss();
+    EXPECT_EQ(ReadFile(SettingsFile()), grey);
+
+    Click(w.cmdCalculate);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(w.Output.Empty());
+    // Ticked among grey boxes: the March equinox gets its line; Imbolc,
+    // with both methods grey, gets none and no message; the grey weekday
+    // box adds no weekday.
+    w.chkVE->setCheckState(Qt::Checked);
+    w.chkImbolc->setCheckState(Qt::Checked);
+    Click(w.cmdCalculate);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(Output(), "Spring (March) equinox ........ 2021-03-20 CE 09:37 GMT\r\n");
+}
+
 TEST_F(SettingsTest, LongOutputComesBackCut) {
     std::string output;
     while (output.size() < 12000) output += "Imbolc (true sun) ............. 2021-02-03 CE 12:00 GMT\r\n";

@@ -1,5 +1,5 @@
 // The window program's own arguments: --moon and the moon list's zone.
-#include "main_window/window_start.h"
+#include "main_window/program_options.h"
 
 #include <gtest/gtest.h>
 

@@ -227,5 +227,47 @@ TEST_F(YearSweep, DocumentsStateTheLargestMeanAndTrueSunDifference) {
     }
 }
 
+// The documents give the span over which a Julian date is 13 days behind
+// the Gregorian one exactly, as the program's own calendars have it: the
+// days on which the Julian date equals the Gregorian date 13 days earlier.
+TEST(CalendarSpan, DocumentsStateTheThirteenDaySpan) {
+    const auto date = [](std::int32_t jdn, std::int16_t calendar) {
+        EuroDate record{0, 0, 0, calendar, jdn};
+        jdn_to_euro_date(&record);
+        return record;
+    };
+    const auto thirteen_behind = [&](std::int32_t jdn) {
+        const EuroDate julian = date(jdn, kCalendarJulian);
+        const EuroDate gregorian = date(jdn - 13, kCalendarGregorian);
+        return julian.year == gregorian.year && julian.month == gregorian.month &&
+               julian.day == gregorian.day;
+    };
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+    for (std::int32_t jdn = 2414000; jdn <= 2489000; ++jdn) {  // 1898 to 2102
+        if (!thirteen_behind(jdn)) continue;
+        if (first == 0) first = jdn;
+        ASSERT_TRUE(last == 0 || last == jdn - 1) << "a gap before day " << jdn;
+        last = jdn;
+    }
+    const char* const months[] = {"January", "February", "March",     "April",
+                                  "May",     "June",     "July",      "August",
+                                  "September", "October", "November", "December"};
+    const auto text = [&](std::int32_t jdn) {
+        const EuroDate d = date(jdn, kCalendarGregorian);
+        return std::to_string(d.day) + " " + months[d.month - 1] + " " + std::to_string(d.year);
+    };
+    const std::string span = "From " + text(first) + " through " + text(last) + " (Gregorian dates)";
+    EXPECT_EQ(span, "From 14 March 1900 through 13 March 2100 (Gregorian dates)");
+
+    const std::filesystem::path data = KALVEST_SOURCE_DIR "/data";
+    for (const char* document : {"kalvest-help.txt", "kalvest-manual.html"}) {
+        std::string content = ReadText(data / document);
+        std::replace(content.begin(), content.end(), '\n', ' ');
+        content = std::regex_replace(content, std::regex(" +"), " ");
+        EXPECT_NE(content.find(span), std::string::npos) << document;
+    }
+}
+
 }  // namespace
 }  // namespace kalvest

@@ -65,6 +65,9 @@ TEST(DeltaT, PivotChoosesTheRegime) {
     // A pivot far in the future: the consensus also for modern years, where
     // it differs from the parabola.
     EXPECT_NE(DeltaTAt(2000, 100000), DeltaTAt(2000, 1915));
+    // From 1955.5 on the tidal term is left out: with it, E0, E6, E7 and E8
+    // would be larger and so would the consensus of six kept estimates.
+    EXPECT_NEAR(DeltaTAt(2000, 100000), 1.528013888888889, 1e-12);
     EXPECT_TRUE(std::isfinite(DeltaTAt(2500, 100000)));
 }
 
@@ -86,6 +89,14 @@ TEST(DeltaT, NothingPlausibleGivesZero) {
 }
 
 TEST(DeltaT, ASingleSurvivorIsReturnedAsItIs) {
+    // At -32000 only E8 (31 G^2 seconds and its tidal adjustment) stays
+    // under 60000 minutes; it comes back unchanged, not averaged.
+    const double g = (-32000.0 - 1820.0) * 0.01;
+    const double u = (-32000.0 - 1955.5) * 0.01;
+    const double e8 = 31.0 * g * g * (1.0 / 60.0) + 0.004373333333333325 * (0.91072 * u * u);
+    EXPECT_EQ(DeltaTAt(-32000), e8);
+    EXPECT_NEAR(DeltaTAt(-32000), 59555.157410, 5e-7);
+
     // Around -9000 only a few of the wide early-column formulas stay under
     // 60000 minutes; whatever survives, the result must be one of the
     // plausible estimates or their consensus, never the invalid marker.

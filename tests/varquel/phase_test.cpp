@@ -205,6 +205,53 @@ TEST(LunarPhase, EveryEclipseClassOccurs) {
     }
 }
 
+// The solar classification, recomputed from a record's gamma and u: where
+// the shadow's axis passes (central, or only the umbra's edge reaching
+// the Earth, or the penumbra alone) and whether the umbra or the
+// antumbra reaches the surface (u against the Earth's curvature omega).
+int SolarClassOf(double gamma, double u) {
+    const double distance = std::fabs(gamma);
+    const double omega = distance < 1.0 ? 0.00464 * std::sqrt(1.0 - gamma * gamma) : 0.0;
+    const bool annular = u > 0.0047 || (u > 0.0 && u > omega);
+    const bool hybrid = u > 0.0 && !annular;
+    if (distance < 0.9972) {
+        return annular ? VARQUEL_SOLAR_CENTRAL_ANNULAR
+                       : hybrid ? VARQUEL_SOLAR_CENTRAL_HYBRID : VARQUEL_SOLAR_CENTRAL_TOTAL;
+    }
+    if (distance < 0.9972 + std::fabs(u)) {
+        return annular ? VARQUEL_SOLAR_NONCENTRAL_ANNULAR
+                       : hybrid ? VARQUEL_SOLAR_NONCENTRAL_HYBRID
+                                : VARQUEL_SOLAR_NONCENTRAL_TOTAL;
+    }
+    return distance < 1.5433 + u ? VARQUEL_SOLAR_PARTIAL : VARQUEL_NO_ECLIPSE;
+}
+
+TEST(LunarPhase, SolarClassesFollowGammaAndU) {
+    // The rare non-central classes, each pinned by a new moon: total
+    // (u < 0), annular with u above omega (|gamma| >= 1, so omega is 0)
+    // and with u above 0.0047, and the annular-total one, whose u lies
+    // between 0 and omega: it takes |gamma| in [0.9972, 0.9972 + u).
+    struct Pinned {
+        std::int32_t lunation;
+        int eclipse;
+    };
+    for (const Pinned& pinned : {Pinned{-398, VARQUEL_SOLAR_NONCENTRAL_TOTAL},
+                                 Pinned{177, VARQUEL_SOLAR_NONCENTRAL_ANNULAR},
+                                 Pinned{-616, VARQUEL_SOLAR_NONCENTRAL_ANNULAR},
+                                 Pinned{-675677, VARQUEL_SOLAR_NONCENTRAL_HYBRID}}) {
+        const phase_record r = PhaseOf(pinned.lunation, kNew).record;
+        EXPECT_EQ(r.eclipse, pinned.eclipse) << pinned.lunation;
+        EXPECT_EQ(SolarClassOf(r.gamma, r.u), pinned.eclipse)
+            << pinned.lunation << ": gamma " << r.gamma << ", u " << r.u;
+    }
+    // Every new moon of five centuries either way agrees with the rule.
+    for (std::int32_t lunation = -6000; lunation <= 6000; ++lunation) {
+        const phase_record r = PhaseOf(lunation, kNew).record;
+        ASSERT_EQ(r.eclipse, SolarClassOf(r.gamma, r.u))
+            << lunation << ": gamma " << r.gamma << ", u " << r.u;
+    }
+}
+
 TEST(LunarPhase, AnUnknownPhaseIsFilledLikeASolarEclipseWithoutTimeTerms) {
     // k = lunation + phase / 4: phase 4 of lunation 0 shares k with the
     // new moon of lunation 1, but lacks the periodic terms.
