@@ -10,7 +10,7 @@
 //                          start-up, Save settings with its pop-up
 //   frm_main_help.cpp      Help in the text viewer, the two link labels
 //   frm_main_display_all.cpp  Display all in the grid window
-//   frm_main_year_views.cpp   the views of the year: the moon list
+//   frm_main_year_views.cpp   the views of the year: the moon list, the wheel
 // The commands of the settings, help and display-all files are connected
 // in the constructor, after ConnectHandlers, by ConnectSecondaryCommands;
 // the views of the year by CreateYearViews.
@@ -50,6 +50,8 @@ class frmAll;
 class frmMoon;
 class frmPopUp;
 class frmView;
+class frmWheel;
+struct WindowLook;
 class WebPageLauncher;
 
 class frmMain : public QWidget {
@@ -133,8 +135,11 @@ public:
     QAction* mnuMoonList = nullptr;  // Ctrl+M
     std::unique_ptr<frmMoon> frmMoonForm;
     frmMoon& MoonWindow();
-    // The zone of the moon list when it is not the window's fixed offset
-    // (kalvest --tz), and its name for the list's title.
+    QAction* mnuWheel = nullptr;     // Ctrl+W
+    std::unique_ptr<frmWheel> frmWheelForm;
+    frmWheel& WheelWindow();
+    // The zone of the moon list and the wheel when it is not the window's
+    // fixed offset (kalvest --tz), and its name for their titles.
     std::unique_ptr<TimeZone> MoonListZone;
     std::string MoonListZoneName;
     // The output box's context menu: the toolkit's entries, then the views.
@@ -142,6 +147,10 @@ public:
     // The moon list of the typed year in the window's calendar and zone;
     // a bad year gets the year check's message and opens nothing.
     void mnuMoonList_Click();
+    // The wheel of the year of the typed year in the window's calendar,
+    // zone and hemisphere; a bad year gets the year check's message and
+    // opens nothing.
+    void mnuWheel_Click();
 
     // --- Handlers ---
     void cmdAllOrNoneKalvest_Click(int Index);
@@ -215,6 +224,8 @@ private:
     void RestoreSavedSettings();
     void ConnectSecondaryCommands();
     void CreateYearViews();
+    // The main window's colours and fonts for the windows of the views.
+    WindowLook YearViewLook() const;
     void SetLinkToolTips();
     // The check boxes in the order of the settings file.
     std::array<QCheckBox*, kSettingsCheckBoxCount> SavedCheckBoxes() const;

@@ -12,6 +12,10 @@ WindowStart ReadWindowStart(const std::vector<std::string>& args) {
             start.moon_list = true;
             continue;
         }
+        if (arg == "--wheel") {
+            start.wheel = true;
+            continue;
+        }
         std::string name;
         if (arg == "--tz" && i + 1 < args.size()) {
             name = args[++i];
