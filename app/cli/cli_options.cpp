@@ -312,7 +312,7 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     app.add_flag("--southern", southern);
     CLI::Option* terms_option = app.add_flag("--terms", terms);
     CLI::Option* precise_option = app.add_flag("--precise", precise);
-    app.add_flag("--seconds", seconds);
+    CLI::Option* seconds_option = app.add_flag("--seconds", seconds);
     // A repeated option: the last one counts.
     for (CLI::Option* option : {events_option, method_option, calendar_option,
                                 zone_option, tz_option, format_option}) {
@@ -336,7 +336,8 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     // The wheel draws every event of one year by the window's computation;
     // the options that choose or write lines have no part in it.
     for (CLI::Option* option : {grid_option, events_option, method_option, weekday_option,
-                                format_option, eclipses_option, precise_option}) {
+                                format_option, eclipses_option, precise_option,
+                                seconds_option}) {
         wheel_option->excludes(option);
     }
     size_option->needs(wheel_option);

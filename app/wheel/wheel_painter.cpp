@@ -19,7 +19,7 @@ namespace {
 constexpr QPointF kCentre{600.0, 530.0};
 constexpr double kRim = 300.0;
 constexpr double kHub = 52.0;
-constexpr double kMonthNameRadius = kRim - 25.0;
+constexpr double kMonthNameRadius = kRim - 30.0;
 constexpr double kMonthTick = 11.0;
 constexpr double kLabelRadius = kRim + 16.0;
 constexpr double kOuterRing = kRim * 0.78;  // the first ring inside the month names

@@ -230,6 +230,8 @@ TEST(Cli, BadRangesZonesAndFormatsNameTheArgument) {
         {{"2025", "--wheel", "wheel.png", "--events", "march"}, "--events"},
         {{"2025", "--wheel", "wheel.png", "--eclipses"}, "--eclipses"},
         {{"2025", "--wheel", "wheel.png", "--grid"}, "--grid"},
+        {{"2025", "--wheel", "wheel.png", "--seconds"}, "--seconds"},
+        {{"2025", "--wheel", "wheel.png", "--precise"}, "--precise"},
     };
     for (const auto& [args, named] : bad) {
         const Result r = RunTool(args);
