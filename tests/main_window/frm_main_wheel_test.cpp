@@ -155,11 +155,23 @@ TEST_F(WheelWindowTest, ScreenshotOf2025InIrishTime) {
     ASSERT_NE(Wheel(), nullptr);
     EXPECT_EQ(Shown().subtitle, "Gregorian calendar, Europe/Dublin, Northern Hemisphere");
     EXPECT_EQ(Shown().quarters[1].time_text.substr(20), "IST");
-    Wheel()->resize(1000, 960);
-    QApplication::processEvents();
-    // The picture fills the window's width or height, whichever is less.
-    const QSize view = Wheel()->picWheel->size();
-    EXPECT_GT(view.width(), 900);
+    // The picture grows and shrinks with the window, its shape kept: the
+    // hub's white, under the year, is where the fitted canvas puts it.
+    for (const QSize size : {QSize(500, 480), QSize(1000, 960)}) {
+        Wheel()->resize(size);
+        QApplication::processEvents();
+        const QImage view = Wheel()->picWheel->grab().toImage();
+        EXPECT_GT(view.width(), size.width() * 9 / 10);
+        const double scale = std::min(view.width() / kWheelCanvas.width(),
+                                      view.height() / kWheelCanvas.height());
+        const QPointF origin((view.width() - kWheelCanvas.width() * scale) / 2,
+                             (view.height() - kWheelCanvas.height() * scale) / 2);
+        const QPointF hub = origin + QPointF(600, 530 + 36) * scale;
+        EXPECT_EQ(view.pixel(hub.toPoint()), WheelBackground().rgb()) << size.width();
+        // Just outside the hub: autumn's tint, not white.
+        const QPointF tint = origin + QPointF(600 - 70, 530 - 40) * scale;
+        EXPECT_NE(view.pixel(tint.toPoint()), WheelBackground().rgb()) << size.width();
+    }
     const QString folder = QString(KALVEST_OUTPUT_DIR) + "/../test-output";
     ASSERT_TRUE(QDir().mkpath(folder));
     EXPECT_TRUE(Wheel()->grab().save(folder + "/wheel-window-2025.png"));
