@@ -33,7 +33,9 @@ const char* const kWords[] = {
     "local",     "--weekday",  "--format",    "csv",        "json",         "ics",
     "text",      "--csv",      "--grid",      "--southern", "--terms",      "--precise",
     "--seconds", "--moon",     "--eclipses",  "--version",  "--help",       "-h",
-    "--",        "0",          "1..0",        "--events=",  "--tz=",        "-"};
+    "--",        "0",          "1..0",        "--events=",  "--tz=",        "-",
+    "--wheel",   "wheel.png",  "Wheel.SVG",   "w.pdf",      "w.jpg",        "--size",
+    "800"};
 
 void CheckOutcome(const std::vector<std::string>& args) {
     const ParsedArguments parsed = ParseCliArguments(args);
@@ -47,10 +49,17 @@ void CheckOutcome(const std::vector<std::string>& args) {
         Check(o.zone_minutes % 30 == 0 && o.zone_minutes >= -720 && o.zone_minutes <= 720);
         Check(!o.tz || !o.tz->empty());
         Check(!o.grid || o.format == OutputFormat::kText);
-        Check(!o.southern || o.grid);
+        Check(!o.southern || o.grid || o.wheel_file);
         Check(!(o.terms && o.grid));
         Check(!o.eclipses_only || o.moon);
-        Check(!(o.moon && (o.grid || o.terms || o.precise)));
+        Check(!(o.moon && (o.grid || o.precise)));
+        Check(!(o.moon && o.terms) || o.wheel_file);
+        if (o.wheel_file) {
+            Check(o.first_year == o.last_year && !o.grid && !o.precise && !o.seconds);
+            Check(!o.eclipses_only && o.format == OutputFormat::kText);
+            Check(WheelPictureFormatOfFileName(*o.wheel_file) == o.wheel_format);
+            Check(o.png_width >= kWheelMinimumPngWidth && o.png_width <= kWheelMaximumPngWidth);
+        }
         Check(o.format != OutputFormat::kICalendar || o.last_year >= 1);
         return;
     }

@@ -24,6 +24,7 @@
 #include "outside/library_error.h"
 #include "solar/solar_events.h"
 #include "solar/solar_term_names.h"
+#include "wheel/wheel_layout.h"
 
 namespace kalvest {
 namespace {
@@ -75,6 +76,32 @@ std::string GridText(const CliOptions& options, const TimeZone& zone) {
         text += GridTable(cells);
     }
     return text;
+}
+
+// How the wheel's title names the zone: the name given to --tz, or the
+// window's offset text.
+std::string ZoneName(const CliOptions& options) {
+    if (options.tz) return *options.tz == "local" ? "local time" : *options.tz;
+    return ZoneSuffix(options.zone_minutes).substr(1);  // "GMT", "GMT+05:30"
+}
+
+// Draws the wheel into its file; a failure is reported as CliFailure.
+void DrawWheel(const CliOptions& options, const WheelPictureWriter& write_wheel) {
+    if (!write_wheel) throw CliFailure{"--wheel: this build draws no pictures", kStatusFailure};
+    const std::unique_ptr<TimeZone> zone = ChosenZone(options);
+    const WheelRequest request{.year = options.first_year,
+                               .calendar_code = options.selection.calendar_code,
+                               .southern = options.southern,
+                               .moon = options.moon,
+                               .terms = options.terms,
+                               .zone_name = ZoneName(options)};
+    const WheelLayout layout = MakeWheelLayout(request, *zone);
+    const std::string& path = *options.wheel_file;
+    const std::string failure =
+        write_wheel(layout, path, options.wheel_format, options.png_width);
+    if (!failure.empty()) {
+        throw CliFailure{"--wheel: cannot write '" + path + "': " + failure, kStatusFailure};
+    }
 }
 
 double NowJd() {
@@ -161,7 +188,8 @@ std::string Produce(const CliOptions& options, std::string& note) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const WheelPictureWriter& write_wheel) {
     const ParsedArguments parsed = ParseCliArguments(args);
     if (!parsed.options) {
         out << parsed.out;
@@ -172,6 +200,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::string text;
     std::string note;
     try {
+        if (parsed.options->wheel_file) {
+            DrawWheel(*parsed.options, write_wheel);
+            return 0;
+        }
         text = Produce(*parsed.options, note);
     } catch (const CliFailure& e) {
         err << "kalvest-cli: " << OneLine(e.message) << "\n";

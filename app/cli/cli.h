@@ -4,9 +4,13 @@
 // chooses: the core computes, and the writers of app/export write.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "wheel/wheel_layout.h"
+#include "wheel/wheel_picture_format.h"
 
 namespace kalvest {
 
@@ -15,6 +19,17 @@ namespace kalvest {
 // nothing on `out`, and status 2; a failure while computing (a missing
 // library, an unreadable zone database) one line on `err` and status 1.
 // Events that iCalendar cannot hold are left out with one line on `err`.
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+//
+// --wheel hands the computed layout to `write_wheel`, which draws it into
+// the file and returns the empty string, or why it could not (then one
+// line on `err` and status 1). The core draws nothing itself: the program
+// passes the painter's writer (WriteWheelPicture); without one --wheel
+// fails with status 1.
+using WheelPictureWriter = std::function<std::string(
+    const WheelLayout& layout, const std::string& path, WheelPictureFormat format,
+    int png_width)>;
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const WheelPictureWriter& write_wheel = {});
 
 }  // namespace kalvest

@@ -80,6 +80,13 @@ const char* const kHelp =
     "                     kalvest-cli 2025 --moon --tz Europe/Dublin\n"
     "  --eclipses       only the new and full moons with an eclipse\n"
     "                     kalvest-cli 2025 --eclipses --tz Europe/Dublin\n"
+    "  --wheel FILE     draw the wheel of one year into a picture instead: SVG,\n"
+    "                   PNG or PDF, as the file name ends (.svg, .png, .pdf);\n"
+    "                   with --moon a ring of full and new moons and eclipses,\n"
+    "                   with --terms a ring of the 24 solar terms; see below\n"
+    "                     kalvest-cli 2025 --wheel wheel.png --moon --tz Europe/Dublin\n"
+    "  --size PIXELS    with --wheel and a PNG: its width, 200 to 8000 (1500)\n"
+    "                     kalvest-cli 2025 --wheel wheel.png --size 3000\n"
     "  --version        print the version\n"
     "                     kalvest-cli --version\n"
     "  -h, --help       print this help\n"
@@ -127,7 +134,16 @@ const char* const kHelp =
     "greatest_local, gamma, mag_penumbral, mag_umbral, and for each contact of a\n"
     "lunar eclipse (penumbral_begin, partial_begin, total_begin, total_end,\n"
     "partial_end, penumbral_end) its _jd_ut and _local. iCalendar adds each lunar\n"
-    "eclipse as an event from its first to its last contact.\n";
+    "eclipse as an event from its first to its last contact.\n"
+    "\n"
+    "The wheel (--wheel) shows the year as a circle, 1 January at the top and\n"
+    "clockwise: the equinoxes and solstices as spokes, each cross-quarter day by\n"
+    "the true sun (solid) and the mean sun (dashed) with the gap between them,\n"
+    "month ticks, and the names, dates and times in the chosen calendar and zone\n"
+    "(the southern hemisphere's names with --southern). It takes --calendar,\n"
+    "--zone or --tz, --southern, --moon and --terms. SVG and PDF (an A4 page)\n"
+    "keep their texts as text. A file that cannot be written gets one line on\n"
+    "standard error and exit status 1, and no file, not even a part of one.\n";
 
 // The window's year check with the tool's wider range; a lone sign or a
 // text with blanks is no year here.
@@ -218,6 +234,31 @@ OutputFormat FormatOf(const std::string& format) {
     throw UsageError{"--format: unknown format '" + format + "' (text, csv, json or ics)"};
 }
 
+// --wheel FILE and --size: one year, a file name that names the format.
+void ReadWheelOptions(const std::string& file, bool size_given, int size, bool csv,
+                      CliOptions& options) {
+    const std::optional<WheelPictureFormat> format = WheelPictureFormatOfFileName(file);
+    if (!format) {
+        throw UsageError{"--wheel: unknown picture type '" + file +
+                         "' (a file name ending in .svg, .png or .pdf)"};
+    }
+    if (csv) throw UsageError{"--csv: the wheel is a picture, not a listing"};
+    if (options.first_year != options.last_year) {
+        throw UsageError{"--wheel: draws one year, not a range"};
+    }
+    if (size_given && *format != WheelPictureFormat::kPng) {
+        throw UsageError{"--size: only a PNG picture has a size in pixels"};
+    }
+    if (size < kWheelMinimumPngWidth || size > kWheelMaximumPngWidth) {
+        throw UsageError{"--size: " + std::to_string(size) + " pixels is out of range (" +
+                         std::to_string(kWheelMinimumPngWidth) + " to " +
+                         std::to_string(kWheelMaximumPngWidth) + ")"};
+    }
+    options.wheel_file = file;
+    options.wheel_format = *format;
+    options.png_width = size;
+}
+
 }  // namespace
 
 std::string OneLine(std::string text) {
@@ -254,6 +295,8 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     bool seconds = false;
     bool moon = false;
     bool eclipses = false;
+    std::string wheel;
+    int size = kWheelDefaultPngWidth;
 
     // The options as kHelp describes them.
     app.add_option("YEARS", years)->required();
@@ -266,10 +309,10 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     CLI::Option* format_option = app.add_option("--format", format);
     app.add_flag("--csv", csv);
     CLI::Option* grid_option = app.add_flag("--grid", grid);
-    CLI::Option* southern_option = app.add_flag("--southern", southern);
+    app.add_flag("--southern", southern);
     CLI::Option* terms_option = app.add_flag("--terms", terms);
     CLI::Option* precise_option = app.add_flag("--precise", precise);
-    app.add_flag("--seconds", seconds);
+    CLI::Option* seconds_option = app.add_flag("--seconds", seconds);
     // A repeated option: the last one counts.
     for (CLI::Option* option : {events_option, method_option, calendar_option,
                                 zone_option, tz_option, format_option}) {
@@ -277,15 +320,27 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     }
     CLI::Option* moon_option = app.add_flag("--moon", moon);
     CLI::Option* eclipses_option = app.add_flag("--eclipses", eclipses);
+    CLI::Option* wheel_option = app.add_option("--wheel", wheel);
+    CLI::Option* size_option = app.add_option("--size", size);
+    for (CLI::Option* option : {wheel_option, size_option}) {
+        option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    }
     tz_option->excludes(zone_option);
     grid_option->excludes(events_option)->excludes(method_option)->excludes(weekday_option);
-    southern_option->needs(grid_option);
     terms_option->excludes(events_option)->excludes(grid_option);
     moon_option->excludes(eclipses_option);
     for (CLI::Option* option : {moon_option, eclipses_option}) {
         option->excludes(grid_option)->excludes(events_option)->excludes(method_option);
-        option->excludes(terms_option)->excludes(precise_option);
+        option->excludes(precise_option);
     }
+    // The wheel draws every event of one year by the window's computation;
+    // the options that choose or write lines have no part in it.
+    for (CLI::Option* option : {grid_option, events_option, method_option, weekday_option,
+                                format_option, eclipses_option, precise_option,
+                                seconds_option}) {
+        wheel_option->excludes(option);
+    }
+    size_option->needs(wheel_option);
 
     ParsedArguments parsed;
     try {
@@ -330,6 +385,14 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
         options.seconds = seconds;
         options.moon = moon || eclipses;
         options.eclipses_only = eclipses;
+        if (southern && !grid && wheel_option->count() == 0) {
+            throw UsageError{"--southern: needs --grid or --wheel"};
+        }
+        if (options.moon && terms && wheel_option->count() == 0) {
+            throw UsageError{"--moon: goes with --terms only in a --wheel picture"};
+        }
+        if (wheel_option->count() > 0) ReadWheelOptions(wheel, size_option->count() > 0, size,
+                                                        csv, options);
         if (grid && options.format != OutputFormat::kText) {
             throw UsageError{"--grid: prints a text table and takes no other format"};
         }

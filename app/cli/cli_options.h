@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "main_window/calculation_run.h"
+#include "wheel/wheel_picture_format.h"
 
 namespace kalvest {
 
@@ -36,6 +37,11 @@ struct CliOptions {
     // an eclipse): the Moon's listing instead of the solar events.
     bool moon = false;
     bool eclipses_only = false;
+    // --wheel FILE: the wheel of the year drawn into a picture file
+    // instead of a listing; --moon and --terms add its rings.
+    std::optional<std::string> wheel_file;
+    WheelPictureFormat wheel_format = WheelPictureFormat::kPng;
+    int png_width = kWheelDefaultPngWidth;  // --size
 };
 
 struct ParsedArguments {

@@ -13,7 +13,7 @@
 //   frm_main_help.cpp         Help in the text viewer, the two link labels
 //                             and their tool tips
 //   frm_main_display_all.cpp  Display all in the grid window
-//   frm_main_year_views.cpp   the views of the year: the moon list
+//   frm_main_year_views.cpp   the views of the year: the moon list, the wheel
 // The constructor connects the handlers of the controls file
 // (ConnectHandlers), then the commands of the settings, help and
 // display-all files (ConnectSecondaryCommands, in the help file), then the
@@ -54,6 +54,8 @@ class frmAll;
 class frmMoon;
 class frmPopUp;
 class frmView;
+class frmWheel;
+struct WindowLook;
 class WebPageLauncher;
 
 class frmMain : public QWidget {
@@ -137,8 +139,11 @@ public:
     QAction* mnuMoonList = nullptr;  // Ctrl+M
     std::unique_ptr<frmMoon> frmMoonForm;
     frmMoon& MoonWindow();
-    // The zone of the moon list when it is not the window's fixed offset
-    // (kalvest --tz), and its name for the list's title.
+    QAction* mnuWheel = nullptr;     // Ctrl+W
+    std::unique_ptr<frmWheel> frmWheelForm;
+    frmWheel& WheelWindow();
+    // The zone of the moon list and the wheel when it is not the window's
+    // fixed offset (kalvest --tz), and its name for their titles.
     std::unique_ptr<TimeZone> MoonListZone;
     std::string MoonListZoneName;
     // The output box's context menu: the toolkit's entries, then the views.
@@ -146,6 +151,10 @@ public:
     // The moon list of the typed year in the window's calendar and zone;
     // a bad year gets the year check's message and opens nothing.
     void mnuMoonList_Click();
+    // The wheel of the year of the typed year in the window's calendar,
+    // zone and hemisphere; a bad year gets the year check's message and
+    // opens nothing.
+    void mnuWheel_Click();
 
     // --- Handlers ---
     void cmdAllOrNoneKalvest_Click(int Index);
@@ -224,6 +233,8 @@ private:
     void RestoreSavedSettings();
     void ConnectSecondaryCommands();
     void CreateYearViews();
+    // The main window's colours and fonts for the windows of the views.
+    WindowLook YearViewLook() const;
     void SetLinkToolTips();
     // The check boxes in the order of the settings file.
     std::array<QCheckBox*, kSettingsCheckBoxCount> SavedCheckBoxes() const;

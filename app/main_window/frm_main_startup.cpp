@@ -21,6 +21,7 @@
 #include "main_window/zone_list.h"
 #include "windows/frm_all.h"
 #include "windows/frm_moon.h"
+#include "windows/frm_wheel.h"
 #include "windows/frm_view.h"
 #include "solar/solar_events.h"
 

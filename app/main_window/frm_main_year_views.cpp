@@ -1,6 +1,6 @@
 // The views of the typed year that frmMain opens beyond its own controls,
 // each in a window of its own so that no control of the main window moves:
-// the moon list. Each view is an entry of mnuYearViews, reached by its
+// the moon list and the wheel of the year. Each view is an entry of mnuYearViews, reached by its
 // keyboard shortcut anywhere in the window and from the output box's
 // context menu; a new view adds its entry in CreateYearViews.
 #include <QAction>
@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "common/message_box.h"
 #include "datetime/date_time_text.h"
@@ -21,7 +22,9 @@
 #include "main_window/run_messages.h"
 #include "main_window/zone_list.h"
 #include "outside/library_error.h"
+#include "wheel/wheel_layout.h"
 #include "windows/frm_moon.h"
+#include "windows/frm_wheel.h"
 
 namespace kalvest {
 namespace {
@@ -42,6 +45,10 @@ void frmMain::CreateYearViews() {
     mnuMoonList->setObjectName(QStringLiteral("mnuMoonList"));
     mnuMoonList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     connect(mnuMoonList, &QAction::triggered, this, [this] { mnuMoonList_Click(); });
+    mnuWheel = mnuYearViews->addAction(QStringLiteral("Wheel of the year"));
+    mnuWheel->setObjectName(QStringLiteral("mnuWheel"));
+    mnuWheel->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    connect(mnuWheel, &QAction::triggered, this, [this] { mnuWheel_Click(); });
     // The window holds the entries too, so that their shortcuts work
     // wherever the focus is in it.
     addActions(mnuYearViews->actions());
@@ -60,12 +67,15 @@ std::unique_ptr<QMenu> frmMain::OutputContextMenu() {
     return menu;
 }
 
+WindowLook frmMain::YearViewLook() const {
+    return {palette().color(QPalette::Window),
+            lblYear->palette().color(QPalette::Active, QPalette::WindowText), lblYear->font(),
+            cmdCopyToClipboard->font(), txbOutput->font()};
+}
+
 frmMoon& frmMain::MoonWindow() {
     if (!frmMoonForm) {
-        const WindowLook look{palette().color(QPalette::Window),
-                              lblYear->palette().color(QPalette::Active, QPalette::WindowText),
-                              lblYear->font(), cmdCopyToClipboard->font(), txbOutput->font()};
-        frmMoonForm = std::make_unique<frmMoon>(look);
+        frmMoonForm = std::make_unique<frmMoon>(YearViewLook());
         frmMoonForm->setWindowIcon(windowIcon());
     }
     return *frmMoonForm;
@@ -96,6 +106,35 @@ void frmMain::mnuMoonList_Click() {
     const std::string title =
         MoonListingTitle(txbYear->text().toStdString(), CalendarCode, zone_name, false);
     MoonWindow().ShowList(this, QString::fromStdString(title), text);
+}
+
+frmWheel& frmMain::WheelWindow() {
+    if (!frmWheelForm) {
+        frmWheelForm = std::make_unique<frmWheel>(YearViewLook());
+        frmWheelForm->setWindowIcon(windowIcon());
+    }
+    return *frmWheelForm;
+}
+
+void frmMain::mnuWheel_Click() {
+    if (YearInputInvalid()) return;
+    CalendarCode = cboCalendar->currentIndex() == kJulianCalendarIndex ? kCalendarJulian
+                                                                       : kCalendarGregorian;
+    ZoneMinutes = static_cast<std::int16_t>(cboTimezone->currentData().toInt());
+    const WheelRequest base{
+        .year = Year,
+        .calendar_code = CalendarCode,
+        .southern = optSH->isChecked(),
+        .zone_name = MoonListZone ? MoonListZoneName : cboTimezone->currentText().toStdString()};
+    // The wheel calls the maker again when a ring is switched on or off.
+    WheelWindow().ShowWheel(this, [this, base, minutes = ZoneMinutes](bool moon, bool terms) {
+        WheelRequest request = base;
+        request.moon = moon;
+        request.terms = terms;
+        const FixedOffsetZone window_zone = FixedWindowZone(minutes);
+        return MakeWheelLayout(request, MoonListZone ? *MoonListZone
+                                                     : static_cast<const TimeZone&>(window_zone));
+    });
 }
 
 }  // namespace kalvest

@@ -31,5 +31,6 @@ int main(int argc, char** argv) {
     window.MoonListZoneName = start.moon_zone_name;
     window.Form_Load();
     if (start.moon_list) window.mnuMoonList_Click();
+    if (start.wheel) window.mnuWheel_Click();
     return QApplication::exec();
 }

@@ -9,7 +9,7 @@ namespace {
 // Laid out for help2man, which makes the manual page from it: a usage
 // line, a description, then the options.
 constexpr const char* kHelpText =
-    "Usage: kalvest [--moon] [--tz NAME] [QT-OPTION]...\n"
+    "Usage: kalvest [--moon] [--wheel] [--tz NAME] [QT-OPTION]...\n"
     "Show the Kalvest window: the dates and times of the year's solar turning\n"
     "points, the March and September equinoxes, the June and December\n"
     "solstices and the cross-quarter days Imbolc, Beltane, Lughnassad and\n"
@@ -24,9 +24,13 @@ constexpr const char* kHelpText =
     "Options:\n"
     "      --moon       open the moon list of the year at start: the phases of\n"
     "                   the Moon and the eclipses (also Ctrl+M in the window)\n"
-    "      --tz NAME    show the moon list in a zone of the time zone database\n"
-    "                   (such as Europe/Dublin), daylight saving time included,\n"
-    "                   or in the system's own zone with --tz local\n"
+    "      --wheel      open the wheel of the year at start: the turning points\n"
+    "                   round a circle, with the full and new moons, to save as\n"
+    "                   SVG, PNG or PDF (also Ctrl+W in the window)\n"
+    "      --tz NAME    show the moon list and the wheel in a zone of the time\n"
+    "                   zone database (such as Europe/Dublin), daylight saving\n"
+    "                   time included, or in the system's own zone with\n"
+    "                   --tz local\n"
     "      --help       display this help and exit\n"
     "      --version    output version information and exit\n"
     "\n"
@@ -61,6 +65,10 @@ WindowStart ReadWindowStart(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (arg == "--moon") {
             start.moon_list = true;
+            continue;
+        }
+        if (arg == "--wheel") {
+            start.wheel = true;
             continue;
         }
         std::string name;

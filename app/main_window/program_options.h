@@ -3,10 +3,12 @@
 //   --help, --version  print and end the program;
 //   --moon             opens the moon list of the main window's year at
 //                      start (the desktop entry's "Moon list" action);
-//   --tz NAME          shows the moon list in a zone of the time zone
-//                      database (or "local", the system's zone) instead of
-//                      the main window's fixed offset, with daylight
-//                      saving time.
+//   --wheel            opens the wheel of the year at start (the desktop
+//                      entry's "Wheel of the year" action);
+//   --tz NAME          shows the moon list and the wheel in a zone of the
+//                      time zone database (or "local", the system's zone)
+//                      instead of the main window's fixed offset, with
+//                      daylight saving time.
 // Every other argument is left to the toolkit (for example "-platform
 // offscreen"); none of the toolkit's options takes a value that starts
 // with "--".
@@ -35,6 +37,7 @@ std::optional<int> HandleInformationOptions(const std::vector<std::string>& args
 // What the arguments ask of the window's start.
 struct WindowStart {
     bool moon_list = false;
+    bool wheel = false;
     std::unique_ptr<TimeZone> moon_zone;  // null: the main window's zone
     std::string moon_zone_name;           // as given; "local time" for local
     // One line about a bad argument (a missing or unknown zone, an
@@ -42,7 +45,7 @@ struct WindowStart {
     std::string error;
 };
 
-// Reads --moon and --tz among `args` (without the program name).
+// Reads --moon, --wheel and --tz among `args` (without the program name).
 WindowStart ReadWindowStart(const std::vector<std::string>& args);
 
 }  // namespace kalvest

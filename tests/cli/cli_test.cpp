@@ -215,6 +215,23 @@ TEST(Cli, BadRangesZonesAndFormatsNameTheArgument) {
         {{"2021", "--moon", "--method", "mean"}, "--moon"},
         {{"2021", "--moon", "--southern"}, "--southern"},
         {{"-1..0", "--moon", "--format", "ics"}, "iCalendar"},
+        {{"2021", "--moon", "--terms"}, "--terms"},
+        {{"2025", "--wheel", "wheel.jpg"}, "wheel.jpg"},
+        {{"2025", "--wheel", "wheel"}, "'wheel'"},
+        {{"2025", "--wheel"}, "--wheel"},
+        {{"2024..2025", "--wheel", "wheel.png"}, "one year"},
+        {{"2025", "--wheel", "wheel.svg", "--size", "800"}, "PNG"},
+        {{"2025", "--wheel", "wheel.png", "--size", "199"}, "199"},
+        {{"2025", "--wheel", "wheel.png", "--size", "8001"}, "8001"},
+        {{"2025", "--wheel", "wheel.png", "--size", "wide"}, "--size"},
+        {{"2025", "--size", "800"}, "--size"},
+        {{"2025", "--wheel", "wheel.png", "--format", "csv"}, "--format"},
+        {{"2025", "--wheel", "wheel.png", "--csv"}, "--csv"},
+        {{"2025", "--wheel", "wheel.png", "--events", "march"}, "--events"},
+        {{"2025", "--wheel", "wheel.png", "--eclipses"}, "--eclipses"},
+        {{"2025", "--wheel", "wheel.png", "--grid"}, "--grid"},
+        {{"2025", "--wheel", "wheel.png", "--seconds"}, "--seconds"},
+        {{"2025", "--wheel", "wheel.png", "--precise"}, "--precise"},
     };
     for (const auto& [args, named] : bad) {
         const Result r = RunTool(args);
@@ -246,6 +263,57 @@ TEST(Cli, BadArgumentWithControlCharactersIsReportedOnOneLine) {
     }
 }
 
+// --wheel hands the layout of the year to the program's painter, with the
+// file, its format and its width; a failure to write is one line and
+// status 1.
+TEST(Cli, WheelHandsTheYearsLayoutToThePainter) {
+    struct Call {
+        WheelLayout layout;
+        std::string path;
+        WheelPictureFormat format;
+        int width;
+    };
+    std::vector<Call> calls;
+    std::string failure;
+    const WheelPictureWriter writer = [&](const WheelLayout& layout, const std::string& path,
+                                          WheelPictureFormat format, int width) {
+        calls.push_back({layout, path, format, width});
+        return failure;
+    };
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunCli({"2025", "--wheel", "w.PNG", "--moon", "--terms", "--southern", "--calendar",
+                      "julian", "--zone", "GMT+05:30", "--size", "900"},
+                     out, err, writer),
+              0);
+    EXPECT_EQ(RunCli({"2025", "--wheel", "w.pdf", "--tz", "Europe/Dublin"}, out, err, writer), 0);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "");
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].path, "w.PNG");
+    EXPECT_EQ(calls[0].format, WheelPictureFormat::kPng);
+    EXPECT_EQ(calls[0].width, 900);
+    EXPECT_EQ(calls[0].layout.title, "The wheel of the year 2025 JC");
+    EXPECT_EQ(calls[0].layout.subtitle, "Julian calendar, GMT+05:30, Southern Hemisphere");
+    EXPECT_EQ(calls[0].layout.quarters[0].name, "Autumn equinox");
+    EXPECT_GE(calls[0].layout.moons.size(), 24u);  // new and full moons
+    EXPECT_LE(calls[0].layout.moons.size(), 26u);
+    EXPECT_EQ(calls[0].layout.terms.size(), 24u);
+    EXPECT_EQ(calls[1].format, WheelPictureFormat::kPdf);
+    EXPECT_EQ(calls[1].width, kWheelDefaultPngWidth);
+    EXPECT_EQ(calls[1].layout.subtitle, "Gregorian calendar, Europe/Dublin, Northern Hemisphere");
+    EXPECT_EQ(calls[1].layout.quarters[1].time_text.substr(20), "IST");
+    EXPECT_TRUE(calls[1].layout.moons.empty());
+
+    failure = "Permission denied";
+    EXPECT_EQ(RunCli({"2025", "--wheel", "/w.svg"}, out, err, writer), 1);
+    EXPECT_EQ(err.str(), "kalvest-cli: --wheel: cannot write '/w.svg': Permission denied\n");
+    // A tool built without the painter says so.
+    const Result r = RunTool({"2025", "--wheel", "w.svg"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "kalvest-cli: --wheel: this build draws no pictures\n");
+}
+
 TEST(Cli, HelpListsEveryOptionAndVersionTheProgramsNumber) {
     const Result help = RunTool({"--help"});
     EXPECT_EQ(help.status, 0);
@@ -255,14 +323,16 @@ TEST(Cli, HelpListsEveryOptionAndVersionTheProgramsNumber) {
                                "--moon", "--eclipses", "--version", "--help", "LMT", "local mean time",
                                "--terms", "penumbral_end",
                                "--precise", "--seconds", "(pingqi)", "24 equal parts",
-                               "Stephenson, Morrison and Hohenkerk", "measured values"}) {
+                               "Stephenson, Morrison and Hohenkerk", "measured values",
+                               "--wheel", "--size", ".svg, .png, .pdf"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
     // Every option comes with an example: it appears again after its
     // description.
     for (const char* option : {"--events ", "--method ", "--calendar ", "--zone ", "--tz ",
                                "--weekday", "--format ", "--csv", "--grid", "--southern",
-                               "--moon", "--eclipses", "--version", "--help", "--terms", "--precise", "--seconds"}) {
+                               "--moon", "--eclipses", "--version", "--help", "--terms", "--precise", "--seconds",
+                               "--wheel ", "--size "}) {
         std::size_t examples = 0;
         for (std::size_t at = help.out.find(option); at != std::string::npos;
              at = help.out.find(option, at + 1)) {

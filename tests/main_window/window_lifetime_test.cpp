@@ -27,6 +27,7 @@
 #include "main_window/web_page_launcher.h"
 #include "windows/frm_all.h"
 #include "windows/frm_moon.h"
+#include "windows/frm_wheel.h"
 #include "windows/frm_pop_up.h"
 #include "windows/frm_view.h"
 
@@ -75,6 +76,8 @@ TEST(WindowLifetime, StartRunDisplayAllSaveHelpLinkMoonListQuit) {
 
         w.mnuMoonList->trigger();
         EXPECT_TRUE(w.frmMoonForm && w.frmMoonForm->isVisible());
+        w.mnuWheel->trigger();
+        EXPECT_TRUE(w.frmWheelForm && w.frmWheelForm->isVisible());
 
         finished = true;
         w.cmdQuit->click();

@@ -1,4 +1,4 @@
-// The window program's own arguments: --moon and the moon list's zone.
+// The window program's own arguments: --moon, --wheel and their zone.
 #include "main_window/program_options.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@ namespace {
 TEST(WindowStart, MoonListAndItsZone) {
     WindowStart start = ReadWindowStart({});
     EXPECT_FALSE(start.moon_list);
+    EXPECT_FALSE(start.wheel);
     EXPECT_EQ(start.moon_zone, nullptr);
     EXPECT_EQ(start.error, "");
 
@@ -22,8 +23,9 @@ TEST(WindowStart, MoonListAndItsZone) {
     EXPECT_EQ(start.moon_zone->At(2460848.0).abbreviation, "IST");  // 2025 June
     EXPECT_EQ(start.error, "");
 
-    start = ReadWindowStart({"--tz=Asia/Kathmandu"});
+    start = ReadWindowStart({"--tz=Asia/Kathmandu", "--wheel"});
     EXPECT_FALSE(start.moon_list);
+    EXPECT_TRUE(start.wheel);
     ASSERT_NE(start.moon_zone, nullptr);
     EXPECT_EQ(start.moon_zone->At(2460848.0).offset_seconds, 20700);
 

@@ -87,6 +87,13 @@ ln -s "$bin/kalvest-cli" "$work/links/kalvest-cli"
 run_cli "through a symbolic link" "$work/links/kalvest-cli"
 run_cli "from PATH" env PATH="$bin:$PATH" kalvest-cli
 "$bin/kalvest-cli" --version | grep -qx "kalvest-cli [0-9.]*" || fail "kalvest-cli --version"
+if [[ $with_gui == ON ]]; then
+    # The wheel is drawn with Qt's GUI and SVG libraries, without a display.
+    (cd "$work/elsewhere" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+         "$bin/kalvest-cli" 2025 --wheel wheel.svg --moon) || fail "kalvest-cli --wheel"
+    grep -q "The wheel of the year 2025 CE" "$work/elsewhere/wheel.svg" ||
+        fail "kalvest-cli --wheel: no title in the picture"
+fi
 
 if [[ $with_gui == ON ]]; then
     step "kalvest, offscreen"
