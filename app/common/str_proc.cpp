@@ -132,6 +132,11 @@ std::u16string LowerCase(const std::u16string& text) {
     // A mapping that would change the length (none in the system's data)
     // keeps the text as it is.
     if (n != length) return text;
+    // The system's table leaves capital I with dot above as it is, outside
+    // Turkish; its simple lower-case letter is i.
+    for (wchar_t& c : result) {
+        if (c == L'\u0130') c = L'i';
+    }
     return std::u16string(result.begin(), result.end());
 }
 #else

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/install_layout.h"
+#include "portable_test_support.h"
 #include "common/install_paths.h"
 #include "common/program_folder.h"
 
@@ -62,9 +63,8 @@ TEST(InstallLayout, CandidatesComeInOrderWithoutRepeats) {
 class FakeInstallation : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "kalvest-layout-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
+        root_ = testing::MakeTemporaryFolder("kalvest-layout");
+        ASSERT_FALSE(root_.empty());
         programs_ = root_ / "bin";
         data_ = fs::path(JoinRelativePath(programs_.string(), kDataFolderFromPrograms));
         fs::create_directories(programs_);
