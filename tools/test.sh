@@ -7,7 +7,8 @@
 #      the programs, the library and the Debian package, which is checked
 #      by lintian, unpacked into a temporary root and tried there;
 #   3. GCC under AddressSanitizer and UndefinedBehaviorSanitizer: every test;
-#   4. Clang with libFuzzer: every fuzz target for 20 seconds.
+#   4. Clang with libFuzzer: every fuzz target for 20 seconds;
+#   5. MinGW-w64 for Windows: the Qt-free parts, run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -45,3 +46,6 @@ cmake -S . -B build-fuzz "${strict[@]}" -DCMAKE_BUILD_TYPE=Release -DKALVEST_FUZ
       -DKALVEST_WITH_GUI=OFF -DKALVEST_WITH_TESTS=OFF -DKALVEST_WITH_BENCH=OFF
 cmake --build build-fuzz -j "$jobs" --target kalvest_fuzz
 tools/fuzz.sh build-fuzz 20
+
+# The Windows cross-build, compared with the first build's programs.
+tools/test-windows.sh build-windows build
