@@ -262,6 +262,15 @@ TEST(SettingsFile, ReadingRulesForFields) {
     EXPECT_EQ(ReadSettingsText(quoted_output, "2026").output, "x, y\r\n");
 }
 
+// The system's words for an error: its own numbers on Windows.
+#if defined(_WIN32)
+std::string FolderInTheWayText() { return std::system_category().message(5); }  // access denied
+std::string FileInThePathText() { return std::system_category().message(3); }   // path not found
+#else
+std::string FolderInTheWayText() { return std::generic_category().message(EISDIR); }
+std::string FileInThePathText() { return std::generic_category().message(ENOTDIR); }
+#endif
+
 class SaveFailure : public ::testing::Test {
 protected:
     TempFolder folder_;
@@ -272,7 +281,7 @@ TEST_F(SaveFailure, TargetThatIsAFolderStaysAsItWas) {
     fs::create_directory(path);
     WriteAll(path / "inside", "kept");
     const std::string error = SaveSettingsFile(path.string(), FullRecord());
-    EXPECT_EQ(error, std::generic_category().message(EISDIR));
+    EXPECT_EQ(error, FolderInTheWayText());
     EXPECT_EQ(ReadAll(path / "inside"), "kept");
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1);
@@ -282,7 +291,7 @@ TEST_F(SaveFailure, FolderUnderARegularFile) {
     const fs::path file = folder_.path() / "plain";
     WriteAll(file, "kept");
     const std::string error = SaveSettingsFile((file / "kalvest.usr").string(), FullRecord());
-    EXPECT_EQ(error, std::generic_category().message(ENOTDIR));
+    EXPECT_EQ(error, FileInThePathText());
     EXPECT_EQ(ReadAll(file), "kept");
     EXPECT_NE(SaveSettingsFile("", FullRecord()), "");
 }
