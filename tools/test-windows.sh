@@ -71,6 +71,21 @@ if ((${#failed[@]} > 0)); then
 fi
 echo "Windows 64-bit: all $suites Qt-free suites passed under Wine"
 
+# The program in a folder whose name no 8-bit code page holds finds its
+# data files, varquel and the zone data there, from another working folder.
+odd="$build/programs/Zo$(printf '\u00eb') $(printf '\u0141')ukasz"
+rm -rf "$odd" && mkdir -p "$odd"
+(cd "$bin" && cp -r kalvest-cli.exe varquel.dll kalvest.dat tzdata "$odd/")
+arguments=(2021..2022 --tz Europe/Dublin --moon)
+(cd "$bin" && "$wine64" kalvest-cli.exe "${arguments[@]}") >"$build/programs/expected.txt"
+if ! (cd / && "$wine64" "$odd/kalvest-cli.exe" "${arguments[@]}") >"$build/programs/moved.txt" ||
+   ! cmp -s "$build/programs/expected.txt" "$build/programs/moved.txt"; then
+    echo "kalvest-cli.exe in \"$odd\" does not work as in its build folder:"
+    diff "$build/programs/expected.txt" "$build/programs/moved.txt" | head -5
+    exit 1
+fi
+echo "kalvest-cli.exe runs from a folder named outside the code page"
+
 tools/windows/compare-cli.sh "$wine64" "$bin/kalvest-cli.exe" "$linux_build/bin/kalvest-cli" \
                              "$build/cli-comparison"
 
