@@ -42,5 +42,7 @@ if ! have "tzdata-*/"; then
             break 2
         done
     done
-    have "tzdata-*/" || { echo "no tzdata source could be fetched" >&2; exit 1; }
 fi
+for package in erfa howardhinnant-date tzdata; do
+    have "$package-*/" || { echo "the source package $package could not be fetched" >&2; exit 1; }
+done
