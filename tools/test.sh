@@ -1,5 +1,5 @@
 #!/bin/bash
-# Installs what is missing, then builds and tests Kalvest three ways, each
+# Installs what is missing, then builds and tests Kalvest four ways, each
 # with every compiler warning an error:
 #   1. GCC at -O2 with Debian's build flags, as a distribution builds it:
 #      every test, the Windows cross-builds of varquel and the resource
@@ -7,11 +7,12 @@
 #      is checked by lintian, unpacked into a temporary root and tried there;
 #   2. Clang under AddressSanitizer and UndefinedBehaviorSanitizer (with
 #      LeakSanitizer): every test;
-#   3. Clang with libFuzzer: every fuzz target for 20 seconds.
+#   3. Clang with libFuzzer: every fuzz target for 20 seconds;
+#   4. MinGW-w64 for Windows: the Qt-free parts, run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/deps.sh
+tools/deps.sh --windows
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
@@ -40,3 +41,6 @@ cmake -S . -B build-fuzz "${strict[@]}" -DCMAKE_BUILD_TYPE=Release -DKALVEST_FUZ
       -DKALVEST_WITH_GUI=OFF -DKALVEST_WITH_TESTS=OFF -DKALVEST_WITH_BENCH=OFF
 cmake --build build-fuzz -j "$jobs" --target kalvest_fuzz
 tools/fuzz.sh build-fuzz 20
+
+# The Windows cross-build, compared with the first build's programs.
+tools/test-windows.sh build-windows build-release

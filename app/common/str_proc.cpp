@@ -1,7 +1,14 @@
 #include "common/str_proc.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+
+#include <climits>
+#include <stdexcept>
+#else
 #include <unicode/uchar.h>
 #include <unicode/utf16.h>
+#endif
 
 #include <algorithm>
 #include <charconv>
@@ -130,6 +137,30 @@ bool IsInteger(const std::u16string& text, bool allow_sign, bool allow_comma) {
     return rest.empty();
 }
 
+#if defined(_WIN32)
+// The system's own case mapping, as Windows has no ICU: the invariant
+// locale's simple lower-case letters, one for one.
+std::u16string LowerCase(const std::u16string& text) {
+    if (text.empty()) return {};
+    if (text.size() > static_cast<std::size_t>(INT_MAX)) {
+        throw std::length_error("text too long to map");
+    }
+    const int length = static_cast<int>(text.size());
+    std::wstring result(text.size(), L'\0');
+    const int n = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE,
+                                reinterpret_cast<const wchar_t*>(text.data()), length,
+                                result.data(), length, nullptr, nullptr, 0);
+    // A mapping that would change the length (none in the system's data)
+    // keeps the text as it is.
+    if (n != length) return text;
+    // The system's table leaves capital I with dot above as it is, outside
+    // Turkish; its simple lower-case letter is i.
+    for (wchar_t& c : result) {
+        if (c == L'\u0130') c = L'i';
+    }
+    return std::u16string(result.begin(), result.end());
+}
+#else
 std::u16string LowerCase(const std::u16string& text) {
     std::u16string result;
     result.reserve(text.size());
@@ -154,6 +185,7 @@ std::u16string LowerCase(const std::u16string& text) {
     }
     return result;
 }
+#endif
 
 std::u16string LowerCaseAccented(const std::u16string& text) {
     std::u16string result;

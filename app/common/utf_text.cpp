@@ -63,15 +63,4 @@ bool IsValidUtf8(std::string_view text) {
     return error == U_BUFFER_OVERFLOW_ERROR || U_SUCCESS(error);
 }
 
-#if defined(_WIN32)
-std::wstring WideFromUtf8(std::string_view text) {
-    const std::u16string wide = Utf8ToUtf16(text);
-    return std::wstring(wide.begin(), wide.end());
-}
-
-std::string Utf8FromWide(std::wstring_view text) {
-    return Utf16ToUtf8(std::u16string(text.begin(), text.end()));
-}
-#endif
-
 }  // namespace kalvest

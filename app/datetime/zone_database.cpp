@@ -15,6 +15,11 @@
 
 #include "datetime/posix_zone_rule.h"
 
+#if !USE_OS_TZDB
+#include "common/install_layout.h"
+#include "common/program_folder.h"
+#endif
+
 namespace kalvest {
 namespace {
 
@@ -100,6 +105,16 @@ private:
 // Reads the database once; the lookups below then only search it.
 void EnsureDatabase() {
     try {
+#if !USE_OS_TZDB
+        // The IANA text files travel with the program, in the folder
+        // "tzdata" among its data files; without this the library would
+        // look in the user's download folder.
+        static const bool located = [] {
+            date::set_install(DataFolder() + PathSeparator() + "tzdata");
+            return true;
+        }();
+        (void)located;
+#endif
         date::get_tzdb();
     } catch (const std::exception& e) {
         throw ZoneDatabaseError("cannot read the time zone database: " + OneLine(e.what()));

@@ -44,11 +44,12 @@ Qt::CheckState CheckState(int value) {
     return value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
 }
 
-// The file holds 8-bit text in the system's code page.
-std::string Local8Bit(const QString& text) { return text.toLocal8Bit().toStdString(); }
+// The file holds UTF-8, as every text inside the program does, on every
+// system (Windows's 8-bit code page need not hold the text).
+std::string Utf8Text(const QString& text) { return text.toStdString(); }
 
-QString FromLocal8Bit(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+QString FromUtf8Text(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -70,12 +71,12 @@ void frmMain::RestoreSavedSettings() {
 
 std::string frmMain::SaveSettings() {
     SettingsRecord record;
-    record.year_text = Local8Bit(txbYear->text());
+    record.year_text = Utf8Text(txbYear->text());
     const auto boxes = SavedCheckBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i) record.checks[i] = CheckValue(boxes[i]);
     record.zone_index = cboTimezone->currentIndex();
     record.southern = optSH->isChecked();
-    record.output = Local8Bit(QString::fromStdString(Output.Text()));
+    record.output = Utf8Text(QString::fromStdString(Output.Text()));
     return SaveSettingsFile(SettingsPath, record);
 }
 
@@ -84,7 +85,7 @@ void frmMain::LoadSettings() {
         LoadSettingsFile(SettingsPath, std::to_string(CurrentYear()));
     // Applied in the file's order: a damaged file leaves the controls after
     // its first bad record at their start-up values.
-    if (loaded.year_text) txbYear->setText(FromLocal8Bit(*loaded.year_text));
+    if (loaded.year_text) txbYear->setText(FromUtf8Text(*loaded.year_text));
     if (loaded.clear_output) SetOutputText({});
     const auto boxes = SavedCheckBoxes();
     for (int i = 0; i < loaded.check_count; ++i) {
@@ -93,7 +94,7 @@ void frmMain::LoadSettings() {
     }
     if (loaded.zone_index) cboTimezone->setCurrentIndex(*loaded.zone_index);
     if (loaded.southern) (*loaded.southern ? optSH : optNH)->setChecked(true);
-    if (loaded.output) SetOutputText(FromLocal8Bit(*loaded.output).toStdString());
+    if (loaded.output) SetOutputText(FromUtf8Text(*loaded.output).toStdString());
 }
 
 frmPopUp& frmMain::PopUpWindow() {

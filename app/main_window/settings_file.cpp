@@ -3,7 +3,10 @@
 #include <new>
 
 #if defined(_WIN32)
+#include <filesystem>
 #include <fstream>
+
+#include "common/utf_text.h"
 #else
 #include "common/regular_file.h"
 #endif
@@ -102,13 +105,9 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Length of the first `count` characters of the text in bytes. UTF-8
-// continuation bytes belong to the character before them; the Windows
-// ANSI code page has one byte per character.
+// Length of the first `count` characters of the UTF-8 text in bytes:
+// continuation bytes belong to the character before them.
 std::size_t PrefixBytes(const std::string& text, std::size_t count) {
-#if defined(_WIN32)
-    return text.size() < count ? text.size() : count;
-#else
     std::size_t chars = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
@@ -118,7 +117,6 @@ std::size_t PrefixBytes(const std::string& text, std::size_t count) {
         }
     }
     return text.size();
-#endif
 }
 
 enum class YearReading { kNotANumber, kInRange, kOutOfRange };
@@ -161,7 +159,8 @@ YearReading ReadYear(const std::string& stored) {
 // be read.
 std::optional<std::string> SettingsFileBytes(const std::string& path) {
 #if defined(_WIN32)
-    std::ifstream file(path, std::ios::binary);
+    // The path is UTF-8: the wide-character name opens any file.
+    std::ifstream file(std::filesystem::path(WideFromUtf8(path)), std::ios::binary);
     if (!file) return std::nullopt;
     std::string content(kSettingsFileMaxBytes, '\0');
     file.read(content.data(), static_cast<std::streamsize>(content.size()));

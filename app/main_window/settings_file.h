@@ -9,8 +9,7 @@
 // text (quoted, may span several lines). A number n >= 0 is written as
 // blank, digits, blank; a negative one as minus, digits, blank.
 //
-// The text is in the system's 8-bit code page: the ANSI code page on
-// Windows, UTF-8 elsewhere.
+// The text is UTF-8, as every text inside the program, on every system.
 #pragma once
 
 #include <array>

@@ -9,6 +9,8 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+
+#include "common/utf_text.h"
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -25,9 +27,10 @@ std::string LastErrorText() {
 
 std::string WriteAndReplace(const std::string& path, const std::string& text) {
     if (path.empty()) return std::system_category().message(ERROR_PATH_NOT_FOUND);
-    const std::string temporary =
-        path + ".new-" + std::to_string(GetCurrentProcessId());
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
+    // The path is UTF-8; only the wide-character calls take every name.
+    const std::wstring target = WideFromUtf8(path);
+    const std::wstring temporary = target + L".new-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return LastErrorText();
     std::string error;
@@ -38,11 +41,11 @@ std::string WriteAndReplace(const std::string& path, const std::string& text) {
     }
     if (!CloseHandle(file) && error.empty()) error = LastErrorText();
     if (error.empty() &&
-        !MoveFileExA(temporary.c_str(), path.c_str(),
+        !MoveFileExW(temporary.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         error = LastErrorText();
     }
-    if (!error.empty()) DeleteFileA(temporary.c_str());
+    if (!error.empty()) DeleteFileW(temporary.c_str());
     return error;
 }
 

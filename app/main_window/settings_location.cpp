@@ -17,6 +17,7 @@
 
 #include "common/program_folder.h"
 #include "common/str_proc.h"
+#include "common/utf_text.h"
 
 namespace kalvest {
 namespace {
@@ -34,10 +35,18 @@ std::string UserDataBase() {
 // The application-data folder exists on every normal system; only the
 // maker's folder below it is created, one level.
 void CreateMakerFolder(const std::string& folder) {
-    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryW(WideFromUtf8(folder).c_str(), nullptr);
+}
+
+// Paths are UTF-8 inside the program; the wide-character name reaches
+// every file, where one in the 8-bit code page would not.
+std::filesystem::path NativePath(const std::string& path) {
+    return std::filesystem::path(WideFromUtf8(path));
 }
 
 #else
+
+std::filesystem::path NativePath(const std::string& path) { return path; }
 
 std::string HomeFolder() {
     const char* home = std::getenv("HOME");
@@ -75,8 +84,8 @@ std::string SpecialFolderPath([[maybe_unused]] int folder) {
     LPITEMIDLIST list = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &list))) return {};
     std::string path;
-    char buffer[MAX_PATH + 1] = {};
-    if (SHGetPathFromIDListA(list, buffer)) path = buffer;  // up to the first NUL
+    wchar_t buffer[MAX_PATH + 1] = {};
+    if (SHGetPathFromIDListW(list, buffer)) path = Utf8FromWide(buffer);  // up to the first NUL
     CoTaskMemFree(list);
     return path;
 #else
@@ -87,8 +96,8 @@ std::string SpecialFolderPath([[maybe_unused]] int folder) {
 std::string FirstFixedDrive() {
 #if defined(_WIN32)
     for (char letter = 'C'; letter <= 'Z'; ++letter) {
-        const std::string root = std::string(1, letter) + ":\\";
-        if (GetDriveTypeA(root.c_str()) == DRIVE_FIXED) return root.substr(0, 2);
+        const std::wstring root = std::wstring(1, static_cast<wchar_t>(letter)) + L":\\";
+        if (GetDriveTypeW(root.c_str()) == DRIVE_FIXED) return std::string(1, letter) + ":";
     }
 #endif
     return {};
@@ -98,13 +107,13 @@ bool FolderExists(const std::string& path) {
     const std::string trimmed = TrimBlanks(path);
     if (trimmed.empty()) return false;
     std::error_code error;
-    return std::filesystem::is_directory(trimmed, error);
+    return std::filesystem::is_directory(NativePath(trimmed), error);
 }
 
 bool FileExists(const std::string& path) {
     if (path.empty()) return false;
     std::error_code error;
-    const auto status = std::filesystem::status(path, error);
+    const auto status = std::filesystem::status(NativePath(path), error);
     return std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
 

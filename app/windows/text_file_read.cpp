@@ -57,13 +57,41 @@ TextFileRead FromSystemError(DWORD code) {
     }
 }
 
+// No Windows file system holds a name longer than this many characters.
+constexpr std::size_t kLongestNamePart = 255;
+
+bool HasOverlongPart(const std::wstring& path) {
+    std::size_t length = 0;
+    for (const wchar_t c : path) {
+        length = (c == L'\\' || c == L'/') ? 0 : length + 1;
+        if (length > kLongestNamePart) return true;
+    }
+    return false;
+}
+
+// Why a file could not be opened. The system refuses to open a folder as a
+// file with "access denied", and may call a name too long for any file
+// "not found"; both are no fault of permissions or a missing file.
+TextFileRead FromOpenError(const std::wstring& path, DWORD code) {
+    if (code == ERROR_ACCESS_DENIED) {
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            return Numbered(kErrPathFileAccess);
+        }
+    }
+    if ((code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) && HasOverlongPart(path)) {
+        return Numbered(kErrPathFileAccess);
+    }
+    return FromSystemError(code);
+}
+
 TextFileRead ReadFile(const std::string& path) {
     // The name is UTF-8; the wide-character call opens any name.
     if (!IsValidUtf8(path)) return Numbered(kErrBadFileName);
     const std::wstring wide = WideFromUtf8(path);
     HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return FromSystemError(GetLastError());
+    if (file == INVALID_HANDLE_VALUE) return FromOpenError(wide, GetLastError());
     TextFileRead result;
     char buffer[65536];
     for (;;) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/install_layout.h"
+#include "portable_test_support.h"
 #include "common/install_paths.h"
 #include "common/program_folder.h"
 
@@ -20,6 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(JoinRelativePath, ResolvesDotsByNameAndNeverClimbsAboveTheRoot) {
+#if !defined(_WIN32)  // POSIX folders, joined with "/"
     EXPECT_EQ(JoinRelativePath("/usr/bin", "../share/kalvest"), "/usr/share/kalvest");
     EXPECT_EQ(JoinRelativePath("/usr/bin/", "./../lib/x86_64-linux-gnu/"),
               "/usr/lib/x86_64-linux-gnu");
@@ -29,6 +31,7 @@ TEST(JoinRelativePath, ResolvesDotsByNameAndNeverClimbsAboveTheRoot) {
     EXPECT_EQ(JoinRelativePath("/", "share/kalvest"), "/share/kalvest");
     EXPECT_EQ(JoinRelativePath("/opt/k", "/usr/share/kalvest"), "/usr/share/kalvest");
     EXPECT_EQ(JoinRelativePath("", "/usr/share/kalvest"), "/usr/share/kalvest");
+#endif
     EXPECT_EQ(JoinRelativePath("bin", ".."), "");
     // Windows folders: backslashes and drive roots are understood too.
     std::string expected = "C:\\Kalvest";
@@ -49,6 +52,12 @@ TEST(InstallLayout, CandidatesComeInOrderWithoutRepeats) {
     EXPECT_EQ(data.back(), JoinRelativePath("", kInstalledDataFolder));
     EXPECT_EQ(DataFolderCandidates("").size(), 1u);
 
+#if defined(_WIN32)
+    // DLLs are installed beside the programs: one folder, then the bare
+    // name for the system's own search.
+    EXPECT_EQ(LibraryCandidates("C:\\Kalvest\\bin", "varquel.dll"),
+              (std::vector<std::string>{"C:\\Kalvest\\bin\\varquel.dll", "varquel.dll"}));
+#else
     const std::vector<std::string> libraries =
         LibraryCandidates("/opt/kalvest/bin", "libvarquel.so.1");
     ASSERT_EQ(libraries.size(), 3u);
@@ -58,6 +67,7 @@ TEST(InstallLayout, CandidatesComeInOrderWithoutRepeats) {
                                "libvarquel.so.1"));
     // Last, the bare name: the platform's own search (by soname).
     EXPECT_EQ(libraries[2], "libvarquel.so.1");
+#endif
     EXPECT_EQ(LibraryCandidates("", "libvarquel.so.1"),
               std::vector<std::string>{"libvarquel.so.1"});
 }
@@ -65,9 +75,8 @@ TEST(InstallLayout, CandidatesComeInOrderWithoutRepeats) {
 class FakeInstallation : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "kalvest-layout-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
+        root_ = testing::MakeTemporaryFolder("kalvest-layout");
+        ASSERT_FALSE(root_.empty());
         programs_ = root_ / "bin";
         data_ = fs::path(JoinRelativePath(programs_.string(), kDataFolderFromPrograms));
         fs::create_directories(programs_);

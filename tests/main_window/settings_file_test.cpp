@@ -3,8 +3,10 @@
 // where the file lives.
 #include <gtest/gtest.h>
 
+#if !defined(_WIN32)
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 #include <csignal>
 #include <cstdlib>
@@ -14,6 +16,7 @@
 
 #include "main_window/settings_file.h"
 #include "main_window/settings_location.h"
+#include "portable_test_support.h"
 
 namespace kalvest {
 namespace {
@@ -32,8 +35,7 @@ void WriteAll(const fs::path& path, const std::string& text) {
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "kalvest-settings-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
+        path_ = testing::MakeTemporaryFolder("kalvest-settings");
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -260,6 +262,15 @@ TEST(SettingsFile, ReadingRulesForFields) {
     EXPECT_EQ(ReadSettingsText(quoted_output, "2026").output, "x, y\r\n");
 }
 
+// The system's words for an error: its own numbers on Windows.
+#if defined(_WIN32)
+std::string FolderInTheWayText() { return std::system_category().message(5); }  // access denied
+std::string FileInThePathText() { return std::system_category().message(3); }   // path not found
+#else
+std::string FolderInTheWayText() { return std::generic_category().message(EISDIR); }
+std::string FileInThePathText() { return std::generic_category().message(ENOTDIR); }
+#endif
+
 class SaveFailure : public ::testing::Test {
 protected:
     TempFolder folder_;
@@ -270,7 +281,7 @@ TEST_F(SaveFailure, TargetThatIsAFolderStaysAsItWas) {
     fs::create_directory(path);
     WriteAll(path / "inside", "kept");
     const std::string error = SaveSettingsFile(path.string(), FullRecord());
-    EXPECT_EQ(error, std::generic_category().message(EISDIR));
+    EXPECT_EQ(error, FolderInTheWayText());
     EXPECT_EQ(ReadAll(path / "inside"), "kept");
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1);
@@ -280,11 +291,13 @@ TEST_F(SaveFailure, FolderUnderARegularFile) {
     const fs::path file = folder_.path() / "plain";
     WriteAll(file, "kept");
     const std::string error = SaveSettingsFile((file / "kalvest.usr").string(), FullRecord());
-    EXPECT_EQ(error, std::generic_category().message(ENOTDIR));
+    EXPECT_EQ(error, FileInThePathText());
     EXPECT_EQ(ReadAll(file), "kept");
     EXPECT_NE(SaveSettingsFile("", FullRecord()), "");
 }
 
+#if !defined(_WIN32)
+// A file-size limit exists on POSIX systems only.
 TEST_F(SaveFailure, WriteCutShortLeavesThePreviousFileIntact) {
     // A file-size limit makes the write fail half-way, as a full disk
     // would; it holds for root as well.
@@ -309,7 +322,10 @@ TEST_F(SaveFailure, WriteCutShortLeavesThePreviousFileIntact) {
     EXPECT_EQ(ReadAll(path), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1);
 }
+#endif
 
+#if !defined(_WIN32)
+// Where the file lives on POSIX systems (Windows: settings_windows_test).
 class SettingsLocation : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -369,6 +385,8 @@ TEST_F(SettingsLocation, FileAndFolderTests) {
     EXPECT_EQ(SpecialFolderPath(kRoamingAppDataFolder), "");
     EXPECT_EQ(FirstFixedDrive(), "");
 }
+
+#endif
 
 }  // namespace
 }  // namespace kalvest

@@ -68,8 +68,13 @@ TEST_F(TextTableFile, FileLevelFailures) {
     EXPECT_EQ(lt((folder_ / "missing.dat").string().c_str(), 0), kTextTableCannotOpen);
     EXPECT_EQ(Load(""), kTextTableEmptyFile);
     EXPECT_EQ(Load("# only a comment\n\n   \n"), kTextTableNothingRead);
-    // A folder opens on POSIX systems but cannot be read.
+    // A folder opens on POSIX systems but cannot be read; Windows opens
+    // none.
+#if defined(_WIN32)
+    EXPECT_EQ(lt(folder_.string().c_str(), 0), kTextTableCannotOpen);
+#else
     EXPECT_EQ(lt(folder_.string().c_str(), 0), kTextTableReadError);
+#endif
     EXPECT_EQ(lt(nullptr, 0), kTextTableBadArgument);
     EXPECT_EQ(lt("", 0), kTextTableBadArgument);
     EXPECT_EQ(lt(Write("1 = a\n").c_str(), 1), kTextTableBadArgument);

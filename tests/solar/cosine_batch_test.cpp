@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <vector>
 
 #include "solar/cosine_batch.h"
@@ -20,7 +21,7 @@ TEST(CosineBatch, AgreesWithTheLibraryCosineOverTheFastRange) {
     for (double v = -kFastCosineLimit; v <= kFastCosineLimit; v += 12.3456789) x.push_back(v);
     // Quadrant boundaries and their neighbours.
     for (int k = -8; k <= 8; ++k) {
-        const double edge = k * M_PI / 4;
+        const double edge = k * std::numbers::pi / 4;
         x.insert(x.end(), {edge, std::nextafter(edge, 10.0), std::nextafter(edge, -10.0)});
     }
     const std::vector<double> c = Cosines(x);

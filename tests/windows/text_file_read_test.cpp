@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "portable_test_support.h"
 #include "windows/text_file_read.h"
 
 namespace kalvest {
@@ -17,8 +18,7 @@ namespace fs = std::filesystem;
 class TextFileReadTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "kalvest-view-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
+        folder_ = testing::MakeTemporaryFolder("kalvest-view");
     }
     void TearDown() override { fs::remove_all(folder_); }
     std::string Write(const std::string& name, const std::string& text) {
