@@ -10,6 +10,7 @@
 
 #include "common/language.h"
 #include "common/message_box.h"
+#include "common/utf_text.h"
 #include "main_window/frm_main.h"
 #include "main_window/settings_file.h"
 #include "main_window/settings_location.h"
@@ -48,8 +49,13 @@ Qt::CheckState CheckState(int value) {
 // system (Windows's 8-bit code page need not hold the text).
 std::string Utf8Text(const QString& text) { return text.toStdString(); }
 
+// A file saved by an earlier release on Windows holds the 8-bit code page
+// instead; text that is not UTF-8 is read that way, so that its accented
+// letters come back rather than replacement characters.
 QString FromUtf8Text(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const auto size = static_cast<qsizetype>(text.size());
+    if (IsValidUtf8(text)) return QString::fromUtf8(text.data(), size);
+    return QString::fromLocal8Bit(text.data(), size);
 }
 
 }  // namespace
