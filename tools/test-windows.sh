@@ -44,24 +44,14 @@ cmake --build "$build/x86_64" -j "$(nproc)"
 echo "Windows 64-bit build: $((SECONDS - start)) s"
 
 # Wine: headless, no questions about Mono or Gecko, quiet, and one server
-# kept for all the programs.
+# kept for all the programs. The prefix may have been made already, while
+# the test command's other builds ran.
 export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
-# The 32-bit Wine must run before the prefix is made, so that the prefix
-# holds the 32-bit system as well (under qemu that takes minutes, once).
-if tools/windows/enable-32-bit.sh; then
-    with_32_bit=1
-else
-    with_32_bit=0
-fi
-# A prefix made before the 32-bit Wine could run lacks the 32-bit system.
-if ((with_32_bit)) && [[ -d $WINEPREFIX && ! -f $WINEPREFIX/drive_c/windows/syswow64/kernel32.dll ]]; then
-    rm -rf "$WINEPREFIX"
-fi
-# The first start makes the prefix; the server then stays until the end.
 wine_start=$SECONDS
+with_32_bit=1
+tools/windows/make-prefix.sh "$build" || with_32_bit=0
 "$wine64" cmd /c exit >/dev/null 2>&1 || true
-wineserver -w
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
 echo "Wine prefix ready: $((SECONDS - wine_start)) s"
