@@ -51,7 +51,8 @@ unset DISPLAY WAYLAND_DISPLAY
 wine_start=$SECONDS
 with_32_bit=1
 tools/windows/make-prefix.sh "$build" || with_32_bit=0
-"$wine64" cmd /c exit >/dev/null 2>&1 || true
+# One server for all the programs, started once the last one has gone.
+wineserver -w
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
 echo "Wine prefix ready: $((SECONDS - wine_start)) s"
