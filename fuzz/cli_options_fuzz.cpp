@@ -14,16 +14,13 @@
 #include "cli/cli_options.h"
 #include "datetime/date_time_text.h"
 
+#include "fuzz_check.h"
+
 namespace {
 
 using namespace kalvest;
 
-// A broken invariant: names its line, then ends the run as a crash.
-void Check(bool condition, int line = __builtin_LINE()) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken at %s:%d\n", __FILE__, line);
-    std::abort();
-}
+using kalvest_fuzz::Check;
 
 // The words that make the parser take its branches, picked by a byte.
 const char* const kWords[] = {

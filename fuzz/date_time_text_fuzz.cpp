@@ -15,16 +15,13 @@
 #include "datetime/date_time_text.h"
 #include "outside/dantrow.h"
 
+#include "fuzz_check.h"
+
 namespace {
 
 using namespace kalvest;
 
-// A broken invariant: names its line, then ends the run as a crash.
-void Check(bool condition, int line = __builtin_LINE()) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken at %s:%d\n", __FILE__, line);
-    std::abort();
-}
+using kalvest_fuzz::Check;
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));

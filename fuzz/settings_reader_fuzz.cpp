@@ -15,18 +15,15 @@
 
 #include "main_window/settings_file.h"
 
+#include "fuzz_check.h"
+
 namespace {
 
 using namespace kalvest;
 
 constexpr char kCurrentYear[] = "2026";
 
-// A broken invariant: names its line, then ends the run as a crash.
-void Check(bool condition, int line = __builtin_LINE()) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken at %s:%d\n", __FILE__, line);
-    std::abort();
-}
+using kalvest_fuzz::Check;
 
 std::size_t Characters(const std::string& text) {
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {

@@ -16,17 +16,14 @@
 
 #include "outside/text_table.h"
 
+#include "fuzz_check.h"
+
 namespace {
 
 using kalvest::gt;
 using kalvest::LoadTextTableBytes;
 
-// A broken invariant: names its line, then ends the run as a crash.
-void Check(bool condition, int line = __builtin_LINE()) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken at %s:%d\n", __FILE__, line);
-    std::abort();
-}
+using kalvest_fuzz::Check;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 

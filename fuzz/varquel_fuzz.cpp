@@ -16,14 +16,11 @@
 
 #include "varquel.h"
 
+#include "fuzz_check.h"
+
 namespace {
 
-// A broken invariant: names its line, then ends the run as a crash.
-void Check(bool condition, int line = __builtin_LINE()) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken at %s:%d\n", __FILE__, line);
-    std::abort();
-}
+using kalvest_fuzz::Check;
 
 template <typename T>
 T Take(const std::uint8_t*& data, std::size_t& size) {

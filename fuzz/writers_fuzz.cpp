@@ -24,16 +24,13 @@
 #include "export/icalendar_writer.h"
 #include "export/json_writer.h"
 
+#include "fuzz_check.h"
+
 namespace {
 
 using namespace kalvest;
 
-// A broken invariant: names its line, then ends the run as a crash.
-void Check(bool condition, int line = __builtin_LINE()) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken at %s:%d\n", __FILE__, line);
-    std::abort();
-}
+using kalvest_fuzz::Check;
 
 double Instant(FuzzedDataProvider& input) {
     // Mostly the years the listings have, sometimes any double at all.

@@ -14,16 +14,13 @@
 #include "common/utf_text.h"
 #include "main_window/year_input.h"
 
+#include "fuzz_check.h"
+
 namespace {
 
 using namespace kalvest;
 
-// A broken invariant: names its line, then ends the run as a crash.
-void Check(bool condition, int line = __builtin_LINE()) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken at %s:%d\n", __FILE__, line);
-    std::abort();
-}
+using kalvest_fuzz::Check;
 
 // IsInteger as its definition states it, written independently.
 bool IsIntegerByDefinition(const std::u16string& text, bool allow_sign, bool allow_comma) {
