@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "datetime/time_zone.h"
+#include "ephemeris/modern_delta_t.h"
 #include "export/csv_writer.h"
 #include "export/solar_term_listing.h"
-#include "solar/modern_delta_t.h"
 #include "solar/precise_equinox_solstice.h"
 #include "solar/solar_events.h"
 #include "solar/solar_terms.h"

@@ -12,7 +12,7 @@
 
 #include "common/str_proc.h"
 #include "common/utf_text.h"
-#include "main_window/year_input.h"
+#include "run/year_input.h"
 
 #include "fuzz_check.h"
 

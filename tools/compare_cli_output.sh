@@ -52,6 +52,26 @@ for years in 1..3000 -3000..-2990 -1..1 1582..1583 1899..1901 2020..2030 2999..3
         compare "$years" $zone --grid --southern --calendar julian
     done
 done
+# The whole range of the tool in every format, and the listings beside the
+# solar events, each classical and precise, to the minute and the second.
+for format in text csv json; do
+    compare -3000..3000 --format "$format" --weekday --method both
+done
+compare 1..3000 --format ics --method both
+for listing in --moon --eclipses "--terms --method both"; do
+    for extra in "" "--precise" "--seconds" "--precise --seconds"; do
+        for format in text csv json ics; do
+            # shellcheck disable=SC2086  # the options are words
+            compare 1900..2100 $listing $extra --format "$format" --tz Europe/Dublin
+        done
+    done
+done
+for extra in "--precise" "--seconds" "--precise --seconds"; do
+    # shellcheck disable=SC2086
+    compare -3000..3000 $extra --format csv --tz Asia/Kathmandu
+    # shellcheck disable=SC2086
+    compare 1990..2030 $extra --grid --tz America/St_Johns
+done
 for args in "2021 --method true --csv" "2021 --events lughnassad --format json" \
             "abc" "3001" "2021 --frobnicate" "2021 --events yule" "2021 --zone UTC" \
             "2021 --tz Mars/Olympus" "2021 --grid --events march" "2021 --southern" \

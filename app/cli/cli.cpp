@@ -17,11 +17,11 @@
 #include "export/solar_listing.h"
 #include "export/solar_term_listing.h"
 #include "export/text_writer.h"
-#include "main_window/display_all_texts.h"
-#include "main_window/event_names.h"
-#include "main_window/output_text.h"
-#include "main_window/zone_list.h"
 #include "outside/library_error.h"
+#include "run/display_all_texts.h"
+#include "run/event_names.h"
+#include "run/output_text.h"
+#include "run/zone_list.h"
 #include "solar/solar_events.h"
 #include "solar/solar_term_names.h"
 #include "wheel/wheel_layout.h"
@@ -117,25 +117,17 @@ std::string Produce(const CliOptions& options, std::string& note) {
     if (options.grid) return GridText(options, *zone);
 
     const RunSelection& selection = options.selection;
-    const SolarListingRequest request{.first_year = options.first_year,
-                                      .last_year = options.last_year,
-                                      .selection = selection,
-                                      .precise = options.precise,
-                                      .precision = Precision(options)};
-    const SolarTermListingRequest terms{.first_year = options.first_year,
-                                        .last_year = options.last_year,
-                                        .true_sun = selection.true_sun,
-                                        .mean_sun = selection.mean_sun,
-                                        .precise = options.precise,
-                                        .calendar_code = selection.calendar_code,
-                                        .include_weekday = selection.include_weekday,
-                                        .precision = Precision(options)};
-    const MoonListingRequest moon{.first_year = options.first_year,
-                                  .last_year = options.last_year,
-                                  .calendar_code = selection.calendar_code,
-                                  .eclipses_only = options.eclipses_only,
-                                  .include_weekday = selection.include_weekday,
-                                  .precision = Precision(options)};
+    const ListingYears years{options.first_year, options.last_year};
+    const SolarListingRequest request{years, selection, options.precise, Precision(options)};
+    const SolarTermListingRequest terms{years,
+                                        selection.true_sun,
+                                        selection.mean_sun,
+                                        options.precise,
+                                        selection.calendar_code,
+                                        selection.include_weekday,
+                                        Precision(options)};
+    const MoonListingRequest moon{years, selection.calendar_code, options.eclipses_only,
+                                  selection.include_weekday, Precision(options)};
     std::size_t lines_a_year = PlanRun(selection).size();
     if (options.terms) lines_a_year = kSolarTermCount * (selection.true_sun + selection.mean_sun);
     if (options.moon) lines_a_year = 50;  // 49 to 51 phases

@@ -7,14 +7,12 @@
 
 #include "common/program_version.h"
 #include "datetime/date_time_text.h"
-#include "main_window/year_input.h"
-#include "main_window/zone_list.h"
+#include "run/year_input.h"
+#include "run/zone_list.h"
 
 namespace kalvest {
 namespace {
 
-constexpr std::int32_t kLowestYear = -3000;
-constexpr std::int32_t kHighestYear = 3000;
 
 // A bad value, reported as "--option: message".
 struct UsageError {
@@ -148,10 +146,11 @@ const char* const kHelp =
 // The window's year check with the tool's wider range; a lone sign or a
 // text with blanks is no year here.
 std::optional<std::int32_t> ParseYear(const std::string& text) {
-    const YearCheck check = CheckYearText(text);
+    const YearCheck check = CheckYearText(text, kCommandLineYears);
     const bool has_digit = text.find_first_of("0123456789") != std::string::npos;
-    if (check.trimmed != text || !has_digit || !check.value) return std::nullopt;
-    if (*check.value < kLowestYear || *check.value > kHighestYear) return std::nullopt;
+    if (check.trimmed != text || !has_digit || check.verdict != YearVerdict::kAccepted) {
+        return std::nullopt;
+    }
     return check.value;
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "main_window/calculation_run.h"
+#include "run/calculation_run.h"
 #include "wheel/wheel_picture_format.h"
 
 namespace kalvest {

@@ -3,14 +3,11 @@
 #include <utility>
 
 #include "common/install_paths.h"
-#include "common/language.h"
 #include "common/program_folder.h"
 
-#if defined(_WIN32)
-#include <windows.h>
+#include "common/windows_api.h"
 
-#include "common/utf_text.h"
-#else
+#if !defined(_WIN32)
 #include <sys/stat.h>
 #endif
 

@@ -12,6 +12,9 @@
 
 namespace kalvest {
 
+// The program-text file's name. The data folder is the one that holds it.
+inline constexpr char kProgramTextFileName[] = "kalvest.dat";
+
 // `folder` followed by `relative` ("../share/kalvest", parts separated by
 // "/"), with "." and ".." resolved by name; a ".." never climbs above the
 // root. The result uses the platform's separator.

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "common/install_layout.h"
+
 namespace kalvest {
 
 // Size of the one lookup buffer every GetProgramText call reuses; no text
@@ -17,9 +19,6 @@ constexpr std::size_t kLookupBufferChars = 1024;
 
 // The language every lookup asks for (English).
 constexpr std::int16_t kProgramTextLanguage = 0;
-
-// The program-text file's name.
-inline constexpr char kProgramTextFileName[] = "kalvest.dat";
 
 // folder + separator + file_name, without a second separator when `folder`
 // already ends with one (a drive or file-system root); just `file_name`

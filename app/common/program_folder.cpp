@@ -2,11 +2,9 @@
 
 #include <filesystem>
 
-#if defined(_WIN32)
-#include <windows.h>
+#include "common/windows_api.h"
 
-#include "common/utf_text.h"
-#else
+#if !defined(_WIN32)
 #include <unistd.h>
 
 #include <climits>

@@ -22,13 +22,13 @@ bool FitsDayNumber(double day) {
            day <= static_cast<double>(std::numeric_limits<std::int32_t>::max());
 }
 
+}  // namespace
+
 std::string CalendarSuffix(std::int32_t calendar) {
     if (calendar == kCalendarGregorian) return " CE";
     if (calendar == kCalendarJulian) return " JC";
     return "";
 }
-
-}  // namespace
 
 double LocalInstant(double jd, std::int16_t zone_minutes) {
     return (zone_minutes / 1440.0) + (jd + 0.5);

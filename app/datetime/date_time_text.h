@@ -50,6 +50,10 @@ std::string DateTimeText(double jd, std::int16_t zone_minutes,
 std::string DateTimeSecondsText(double jd, std::int16_t zone_minutes,
                                 std::int16_t calendar_code, EuroDate& record);
 
+// " CE" for the Gregorian calendar, " JC" for the Julian, the empty text
+// for any other code: what follows a year or a date in every text.
+std::string CalendarSuffix(std::int32_t calendar);
+
 // "2021-03-20 CE", "-500-03-22 JC"; years beyond +-9999 grouped with ",".
 std::string DateText(const EuroDate& record);
 

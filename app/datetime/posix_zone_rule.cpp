@@ -5,6 +5,7 @@
 #include <chrono>
 #include <limits>
 
+#include "common/floor_div.h"
 #include "common/str_proc.h"
 
 namespace kalvest {
@@ -118,9 +119,6 @@ private:
     std::size_t pos_ = 0;
 };
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
-}
 
 }  // namespace
 

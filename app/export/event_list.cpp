@@ -83,4 +83,10 @@ void WriteList(const EventList& list, ListingWriter& writer) {
     writer.End();
 }
 
+EventList CollectListing(const std::function<void(ListingWriter& writer)>& list) {
+    ListCollector collector;
+    list(collector);
+    return std::move(collector.List());
+}
+
 }  // namespace kalvest

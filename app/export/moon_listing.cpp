@@ -7,9 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "export/instant_fields.h"
 #include "lunar/lunar_names.h"
 #include "lunar/moon_calendar.h"
-#include "main_window/calculation_run.h"
+#include "run/calculation_run.h"
 
 namespace kalvest {
 namespace {
@@ -23,10 +24,10 @@ constexpr const char* kGreatestEclipseName = "Greatest eclipse";
 const std::vector<std::string>& Columns() {
     static const std::vector<std::string> columns = [] {
         std::vector<std::string> c = {
-            "year", "lunation", "phase", "jde", "jd_ut", "delta_t_minutes",
-            "date", "time", "zone", "weekday", "utc_offset_minutes",
-            "eclipse", "eclipse_kind", "saros", "greatest_jd_ut", "greatest_local",
-            "gamma", "mag_penumbral", "mag_umbral"};
+            "year", "lunation", "phase", "jde"};
+        AppendInstantColumns(c);
+        c.insert(c.end(), {"eclipse", "eclipse_kind", "saros", "greatest_jd_ut",
+                           "greatest_local", "gamma", "mag_penumbral", "mag_umbral"});
         for (const LunarContact contact : kLunarContacts) {
             const std::string key(LunarContactKey(contact));
             c.push_back(key + "_jd_ut");
@@ -35,13 +36,6 @@ const std::vector<std::string>& Columns() {
         return c;
     }();
     return columns;
-}
-
-// Whole minutes as a whole number; local mean time keeps its seconds as a
-// fraction, as in the solar listing.
-FieldValue OffsetMinutes(std::int32_t offset_seconds) {
-    if (offset_seconds % 60 == 0) return FieldValue::Integer(offset_seconds / 60);
-    return FieldValue::Rounded(offset_seconds / 60.0, 4);
 }
 
 FieldValue JdValue(double jd) { return FieldValue::Fixed(jd, 10); }
@@ -158,13 +152,7 @@ void FillFields(std::vector<FieldValue>& fields, std::int32_t year, const MoonPh
     fields.push_back(FieldValue::Integer(p.lunation));
     fields.push_back(FieldValue::Text(std::string(MoonPhaseKey(p.phase))));
     fields.push_back(JdValue(p.jde));
-    fields.push_back(JdValue(p.instant.jd_ut));
-    fields.push_back(FieldValue::Fixed(p.delta_t_minutes, 9));
-    fields.push_back(FieldValue::Text(local.date));
-    fields.push_back(FieldValue::Text(local.time));
-    fields.push_back(FieldValue::Text(local.zone));
-    fields.push_back(FieldValue::Text(WeekdayName(local.weekday)));
-    fields.push_back(OffsetMinutes(local.offset_seconds));
+    AppendInstantFields(p.instant.jd_ut, p.delta_t_minutes, local, fields);
     const Eclipse* e = p.eclipse ? &*p.eclipse : nullptr;
     fields.push_back(FieldValue::Integer(e ? e->eclipse_class : kNoEclipse));
     if (!e) {
@@ -213,16 +201,13 @@ void ListMoonEvents(const MoonListingRequest& request, const TimeZone& zone,
 }
 
 EventList MoonEventListing(const MoonListingRequest& request, const TimeZone& zone) {
-    ListCollector collector;
-    ListMoonEvents(request, zone, collector);
-    return std::move(collector.List());
+    return CollectListing([&](ListingWriter& writer) { ListMoonEvents(request, zone, writer); });
 }
 
 std::string MoonListingTitle(const std::string& year_text, std::int16_t calendar_code,
                              const std::string& zone_text, bool eclipses_only) {
-    const char* suffix = calendar_code == kCalendarJulian ? " JC" : " CE";
     return std::string(eclipses_only ? "Eclipses" : "Phases of the Moon and eclipses") +
-           " in " + year_text + suffix + ", " + zone_text;
+           " in " + year_text + CalendarSuffix(calendar_code) + ", " + zone_text;
 }
 
 }  // namespace kalvest

@@ -4,16 +4,15 @@
 #include <vector>
 
 #include "datetime/local_time.h"
-#include "export/local_time_fields.h"
+#include "export/instant_fields.h"
 
 namespace kalvest {
 namespace {
 
 const std::vector<std::string>& Columns() {
     static const std::vector<std::string> columns = [] {
-        std::vector<std::string> names = {"year",  "kind",  "code",
-                                          "method", "jd_ut", "delta_t_minutes"};
-        AppendLocalTimeColumns(names);
+        std::vector<std::string> names = {"year", "kind", "code", "method"};
+        AppendInstantColumns(names);
         return names;
     }();
     return columns;
@@ -53,8 +52,7 @@ void ListSolarEvents(const SolarListingRequest& request, const TimeZone& zone,
     ListedEvent event;
     for (std::int32_t year = request.first_year; year <= request.last_year; ++year) {
         for (const PlannedLine& line : plan) {
-            const LineInstant instant = request.precise ? ComputePreciseInstant(line, year)
-                                                        : ComputeInstant(line, year);
+            const LineInstant instant = ComputeInstant(line, year, request.precise);
             const LocalTime local = ToLocalTime(instant.jd, zone, selection.calendar_code,
                                                 record, request.precision);
             event.section = year;
@@ -69,9 +67,7 @@ void ListSolarEvents(const SolarListingRequest& request, const TimeZone& zone,
             fields.push_back(FieldValue::Text(KindName(line.kind)));
             fields.push_back(FieldValue::Integer(line.code));
             fields.push_back(MethodValue(line.method));
-            fields.push_back(FieldValue::Fixed(instant.jd, 10));
-            fields.push_back(FieldValue::Fixed(instant.delta_t_minutes, 9));
-            AppendLocalTimeFields(local, fields);
+            AppendInstantFields(instant.jd, instant.delta_t_minutes, local, fields);
             writer.Write(event);
         }
     }
@@ -80,9 +76,8 @@ void ListSolarEvents(const SolarListingRequest& request, const TimeZone& zone,
 
 EventList SolarEventListing(const SolarListingRequest& request, const TimeZone& zone,
                             const EventNameTable& names) {
-    ListCollector collector;
-    ListSolarEvents(request, zone, names, collector);
-    return std::move(collector.List());
+    return CollectListing(
+        [&](ListingWriter& writer) { ListSolarEvents(request, zone, names, writer); });
 }
 
 }  // namespace kalvest

@@ -8,19 +8,17 @@
 #include "datetime/date_time_text.h"
 #include "datetime/time_zone.h"
 #include "export/event_list.h"
-#include "main_window/calculation_run.h"
-#include "main_window/event_names.h"
+#include "run/calculation_run.h"
+#include "run/event_names.h"
 
 namespace kalvest {
 
-struct SolarListingRequest {
-    std::int32_t first_year = 0;
-    std::int32_t last_year = 0;  // inclusive
+struct SolarListingRequest : ListingYears {
     // Events, methods, calendar and whether the text lines end with the
     // weekday; its year and zone_minutes are not used.
     RunSelection selection;
-    // Every instant to the second (ComputePreciseInstant) instead of as
-    // the window computes it (ComputeInstant).
+    // Every instant by ComputeInstant's precise form, to the second,
+    // instead of as the window computes it.
     bool precise = false;
     // The time of day to the minute, as the window shows it, or to the
     // second, in the text lines and the time column alike.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "datetime/local_time.h"
-#include "export/local_time_fields.h"
+#include "export/instant_fields.h"
 #include "solar/solar_terms.h"
 
 namespace kalvest {
@@ -20,10 +20,9 @@ constexpr std::size_t kEnglishWidth = 20;
 
 const std::vector<std::string>& Columns() {
     static const std::vector<std::string> columns = [] {
-        std::vector<std::string> names = {"year",    "solar_longitude", "name",
-                                          "pinyin",  "english",         "turning_point",
-                                          "method",  "jd_ut",           "delta_t_minutes"};
-        AppendLocalTimeColumns(names);
+        std::vector<std::string> names = {"year",    "solar_longitude", "name",         "pinyin",
+                                          "english", "turning_point",   "method"};
+        AppendInstantColumns(names);
         return names;
     }();
     return columns;
@@ -100,9 +99,7 @@ void FillEvent(ListedEvent& event, std::int32_t year, const MethodTerm& entry,
     fields.push_back(turning_point.empty() ? FieldValue::Null()
                                            : FieldValue::Text(turning_point));
     fields.push_back(FieldValue::Text(MethodName(entry.method)));
-    fields.push_back(FieldValue::Fixed(instant.jd_ut, 10));
-    fields.push_back(FieldValue::Fixed(instant.delta_t_seconds / 60.0, 9));
-    AppendLocalTimeFields(local, fields);
+    AppendInstantFields(instant.jd_ut, instant.delta_t_seconds / 60.0, local, fields);
 }
 
 }  // namespace
@@ -143,9 +140,8 @@ void ListSolarTerms(const SolarTermListingRequest& request, const TimeZone& zone
 
 EventList SolarTermListing(const SolarTermListingRequest& request, const TimeZone& zone,
                            const EventNameTable& names) {
-    ListCollector collector;
-    ListSolarTerms(request, zone, names, collector);
-    return std::move(collector.List());
+    return CollectListing(
+        [&](ListingWriter& writer) { ListSolarTerms(request, zone, names, writer); });
 }
 
 }  // namespace kalvest

@@ -9,13 +9,11 @@
 #include "datetime/date_time_text.h"
 #include "datetime/time_zone.h"
 #include "export/event_list.h"
-#include "main_window/event_names.h"
+#include "run/event_names.h"
 
 namespace kalvest {
 
-struct SolarTermListingRequest {
-    std::int32_t first_year = 0;
-    std::int32_t last_year = 0;  // inclusive
+struct SolarTermListingRequest : ListingYears {
     bool true_sun = true;
     bool mean_sun = true;
     // The precise variants of SolarTermsOfYear: the mean sun between the

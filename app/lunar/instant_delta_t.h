@@ -2,7 +2,7 @@
 // fall anywhere in the year, and Delta T moves by up to a second a year.
 #pragma once
 
-#include "datetime/decimal_year.h"
+#include "ephemeris/decimal_year.h"
 
 namespace kalvest {
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/floor_div.h"
 #include "datetime/date_time_text.h"
 #include "lunar/eclipse_circumstances.h"
 #include "lunar/instant_delta_t.h"
@@ -22,11 +23,6 @@ constexpr double kMeanNewMoon2000 = 2451550.09765;
 constexpr double kMeanQuarterDays = 29.530588853 / 4.0;
 constexpr double kMinutesPerDay = 1440.0;
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
-    return q;
-}
 
 // Roughly the instant (TT) of the start of the year: a mean calendar year
 // from the start of 2000 in that calendar, plus Delta T. Wrong by a day or

@@ -33,10 +33,10 @@
 #include <vector>
 
 #include "datetime/time_zone.h"
-#include "main_window/event_names.h"
-#include "main_window/output_text.h"
 #include "main_window/settings_file.h"
 #include "outside/dantrow.h"
+#include "run/event_names.h"
+#include "run/output_text.h"
 
 class QCheckBox;
 class QComboBox;

@@ -17,7 +17,7 @@
 #include "common/language.h"
 #include "common/message_box.h"
 #include "main_window/frm_main.h"
-#include "main_window/year_input.h"
+#include "run/year_input.h"
 
 namespace kalvest {
 namespace {

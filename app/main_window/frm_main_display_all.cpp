@@ -8,10 +8,10 @@
 #include "common/message_box.h"
 #include "datetime/date_time_text.h"
 #include "main_window/calendar_list.h"
-#include "main_window/display_all_texts.h"
 #include "main_window/frm_main.h"
-#include "main_window/run_messages.h"
 #include "outside/library_error.h"
+#include "run/display_all_texts.h"
+#include "run/run_messages.h"
 #include "windows/frm_all.h"
 
 namespace kalvest {

@@ -10,11 +10,11 @@
 
 #include "common/message_box.h"
 #include "datetime/date_time_text.h"
-#include "main_window/calculation_run.h"
 #include "main_window/calendar_list.h"
 #include "main_window/frm_main.h"
-#include "main_window/run_messages.h"
 #include "outside/library_error.h"
+#include "run/calculation_run.h"
+#include "run/run_messages.h"
 
 namespace kalvest {
 

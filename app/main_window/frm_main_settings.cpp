@@ -14,7 +14,7 @@
 #include "main_window/frm_main.h"
 #include "main_window/settings_file.h"
 #include "main_window/settings_location.h"
-#include "main_window/year_input.h"
+#include "run/year_input.h"
 #include "windows/frm_pop_up.h"
 #include "windows/window_twips.h"
 

@@ -17,13 +17,13 @@
 #include "common/program_version.h"
 #include "main_window/calendar_list.h"
 #include "main_window/frm_main.h"
-#include "main_window/year_input.h"
-#include "main_window/zone_list.h"
+#include "run/year_input.h"
+#include "run/zone_list.h"
+#include "solar/solar_events.h"
 #include "windows/frm_all.h"
 #include "windows/frm_moon.h"
-#include "windows/frm_wheel.h"
 #include "windows/frm_view.h"
-#include "solar/solar_events.h"
+#include "windows/frm_wheel.h"
 
 namespace kalvest {
 namespace {

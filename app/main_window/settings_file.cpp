@@ -12,6 +12,7 @@
 #endif
 
 #include "common/str_proc.h"
+#include "run/year_input.h"
 
 namespace kalvest {
 namespace {
@@ -122,8 +123,10 @@ std::size_t PrefixBytes(const std::string& text, std::size_t count) {
 enum class YearReading { kNotANumber, kInRange, kOutOfRange };
 
 // The stored year read as a decimal number (optional sign, digits, an
-// optional fraction; blanks around it allowed) and tested against
-// 1..3000. Compared digit by digit, so that no text can overflow.
+// optional fraction; blanks around it allowed) and tested against the
+// window's years. Compared digit by digit, so that no text can overflow:
+// no negative number and none of more than four digits is in range.
+static_assert(kWindowYears.first > 0 && kWindowYears.last < 10000);
 YearReading ReadYear(const std::string& stored) {
     if (PrefixBytes(stored, kSettingsYearTextLimit) < stored.size()) {
         return YearReading::kNotANumber;
@@ -151,7 +154,9 @@ YearReading ReadYear(const std::string& stored) {
     whole = lead == std::string::npos ? std::string() : whole.substr(lead);
     if (negative || whole.size() > 4) return YearReading::kOutOfRange;
     const int value = whole.empty() ? 0 : ParseWholeNumber(whole).value_or(0);
-    const bool in_range = value >= 1 && (value < 3000 || (value == 3000 && !fraction_nonzero));
+    const bool in_range = value >= kWindowYears.first &&
+                          (value < kWindowYears.last ||
+                           (value == kWindowYears.last && !fraction_nonzero));
     return in_range ? YearReading::kInRange : YearReading::kOutOfRange;
 }
 

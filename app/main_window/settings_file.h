@@ -16,7 +16,7 @@
 #include <optional>
 #include <string>
 
-#include "main_window/zone_list.h"
+#include "run/zone_list.h"
 
 namespace kalvest {
 

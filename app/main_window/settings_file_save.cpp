@@ -7,11 +7,9 @@
 #include <new>
 #include <system_error>
 
-#if defined(_WIN32)
-#include <windows.h>
+#include "common/windows_api.h"
 
-#include "common/utf_text.h"
-#else
+#if !defined(_WIN32)
 #include <fcntl.h>
 #include <unistd.h>
 #endif

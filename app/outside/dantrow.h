@@ -6,13 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace kalvest {
+#include "calendar/calendar_day_number.h"
 
-// Calendar codes: the character codes of "G" (the proleptic Gregorian
-// calendar) and "J" (the Julian calendar). The date record carries one, and
-// the date and time text and the runs name their calendar by it.
-constexpr std::int16_t kCalendarGregorian = 71;
-constexpr std::int16_t kCalendarJulian = 74;
+namespace kalvest {
 
 // The record exchanged with the calendar conversion. The layout (five
 // 32-bit integers at offsets 0, 4, 8, 12, 16) is part of the interface.
@@ -20,7 +16,7 @@ struct EuroDate {
     std::int32_t year;      // astronomical numbering: year 0 precedes year 1
     std::int32_t month;     // 1..12
     std::int32_t day;       // 1..31
-    std::int32_t calendar;  // set by the caller: kCalendarGregorian or kCalendarJulian
+    std::int32_t calendar;  // set by the caller: a calendar code (kCalendarGregorian, kCalendarJulian)
     std::int32_t jdn;       // set by the caller: Julian Day Number
 };
 static_assert(sizeof(EuroDate) == 20);

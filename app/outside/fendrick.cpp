@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "solar/solar_longitude_search.h"
+#include "ephemeris/solar_longitude_search.h"
 
 namespace kalvest {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "solar/solar_instant.h"
+#include "ephemeris/solar_instant.h"
 
 namespace kalvest {
 

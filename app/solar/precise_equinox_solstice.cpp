@@ -1,7 +1,7 @@
 #include "solar/precise_equinox_solstice.h"
 
+#include "ephemeris/solar_longitude_search.h"
 #include "solar/solar_events.h"
-#include "solar/solar_longitude_search.h"
 
 namespace kalvest {
 

@@ -3,15 +3,17 @@
 #include <array>
 #include <cmath>
 
+#include "ephemeris/astronomical_constants.h"
 #include "outside/varquel_binding.h"
 #include "solar/cosine_batch.h"
 
 namespace kalvest {
 namespace {
 
-// The radian conversion uses this literal, not a fuller 2 pi, so that the
-// instants agree with the published check values to the last digit.
-constexpr double kTwoPi = 6.28318530717959;
+// The radian conversion uses this literal, not a fuller 2 pi (kTwoPi), so
+// that the instants agree with the published check values to the last
+// digit.
+constexpr double kSeriesTwoPi = 6.28318530717959;
 
 struct PeriodicTerm {
     double a;  // amplitude, 0.00001 day after the final scaling
@@ -36,7 +38,7 @@ constexpr std::array<PeriodicTerm, 24> kPublishedTerms{{
 
 std::array<PeriodicTerm, 24> PeriodicTerms{};
 
-double DegreesToRadians(double degrees) { return degrees / 360.0 * kTwoPi; }
+double DegreesToRadians(double degrees) { return degrees / 360.0 * kSeriesTwoPi; }
 
 // Coefficients a0..a4 of the mean instant, by event, for the two spans.
 constexpr double kBefore1000[4][5] = {
@@ -88,7 +90,7 @@ double PeriodicTermsSum(double T) {
 
 double EquinoxSolsticeJDE(std::int16_t event, std::int32_t year) {
     const double jde0 = MeanInstant(event, year);
-    const double T = (jde0 - 2451545.0) / 36525.0;
+    const double T = (jde0 - kJ2000) / kDaysPerJulianCentury;
     const double w = DegreesToRadians(35999.373 * T - 2.47);
     const double angles[2] = {w, w + w};
     double cosines[2];

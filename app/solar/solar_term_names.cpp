@@ -4,8 +4,8 @@ namespace kalvest {
 namespace {
 
 constexpr std::int16_t kNone = -1;
-constexpr std::int16_t kQuarter = kKindQuarterCaption;
-constexpr std::int16_t kCrossQuarter = kKindCrossQuarterNorth;
+constexpr std::int16_t kQuarter = kLineEquinoxSolstice;
+constexpr std::int16_t kCrossQuarter = kLineCrossQuarter;
 
 // Pinyin as commonly written, with the tone marks; English names as the
 // usual translations have them.
@@ -39,13 +39,5 @@ constexpr std::array<SolarTermName, kSolarTermCount> kNames{{
 }  // namespace
 
 const std::array<SolarTermName, kSolarTermCount>& SolarTermNames() { return kNames; }
-
-std::string TurningPointName(const SolarTermName& term, const EventNameTable& names) {
-    if (term.event_kind < 0 || term.event_kind >= static_cast<int>(names.size()) ||
-        term.event_code < 0 || term.event_code > 3) {
-        return "";
-    }
-    return names[term.event_kind][term.event_code];
-}
 
 }  // namespace kalvest

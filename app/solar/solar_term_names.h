@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "main_window/event_names.h"
+#include "solar/solar_event.h"
 
 namespace kalvest {
 
@@ -19,20 +19,15 @@ struct SolarTermName {
     const char* pinyin;     // with tone marks, UTF-8: "Xiǎohán"
     const char* ascii;      // the pinyin without them: "Xiaohan"
     const char* english;    // "Minor Cold"
-    // The turning point of the program that the term is, as the event-name
-    // table holds it: kKindQuarterCaption with an event code (Chunfen is the
-    // March equinox), kKindCrossQuarterNorth with a cross-quarter code
-    // (Lichun is Imbolc), or kind and code -1 for the sixteen other terms.
+    // The turning point of the program that the term is: kLineEquinoxSolstice
+    // with an event code (Chunfen is the March equinox), kLineCrossQuarter
+    // with a cross-quarter code (Lichun is Imbolc), or kind and code -1 for
+    // the sixteen other terms.
     std::int16_t event_kind;
     std::int16_t event_code;
 };
 
 // The 24 terms, Xiaohan first.
 const std::array<SolarTermName, kSolarTermCount>& SolarTermNames();
-
-// The term's turning-point name from `names` ("Spring (March) equinox",
-// "Imbolc"); the empty text for a term that is none.
-std::string TurningPointName(const SolarTermName& term,
-                             const EventNameTable& names = DefaultEventNames());
 
 }  // namespace kalvest

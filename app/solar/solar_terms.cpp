@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "solar/precise_equinox_solstice.h"
+#include "ephemeris/solar_longitude_search.h"
+#include "solar/event_instant.h"
 #include "solar/solar_events.h"
-#include "solar/solar_longitude_search.h"
 
 namespace kalvest {
 namespace {
@@ -25,27 +25,23 @@ std::array<SolarTerm, kSolarTermCount> Named() {
 }
 
 std::array<SolarTerm, kSolarTermCount> MeanSunTerms(std::int32_t year, bool precise) {
+    // The two December solstices as every run computes them, so that
+    // Dongzhi is the program's December solstice to the last bit.
+    const SolarEvent december{kLineEquinoxSolstice, kDecemberSolstice, kMethodNone};
+    const LineInstant first = ComputeInstant(december, year - 1, precise);
+    const LineInstant last = ComputeInstant(december, year, precise);
     std::array<SolarTerm, kSolarTermCount> terms = Named();
-    if (precise) {
-        const double first = PreciseEquinoxSolsticeJDE(kDecemberSolstice, year - 1);
-        const double last = PreciseEquinoxSolsticeJDE(kDecemberSolstice, year);
-        for (int i = 0; i < kSolarTermCount; ++i) {
-            terms[i].instant = WithModernDeltaT(std::lerp(first, last, MeanSunFraction(i)));
-        }
-        return terms;
-    }
-    // UT from the two solstices exactly as EquinoxSolsticeJD gives them, so
-    // that Dongzhi is the program's December solstice to the last bit.
-    const double first_tt = EquinoxSolsticeJDE(kDecemberSolstice, year - 1);
-    const double last_tt = EquinoxSolsticeJDE(kDecemberSolstice, year);
-    const double first_delta_t = DeltaTMinutes(year - 1);
-    const double last_delta_t = DeltaTMinutes(year);
-    const double first_ut = first_tt - first_delta_t / 1440.0;
-    const double last_ut = last_tt - last_delta_t / 1440.0;
     for (int i = 0; i < kSolarTermCount; ++i) {
         const double f = MeanSunFraction(i);
-        terms[i].instant = {std::lerp(first_tt, last_tt, f), std::lerp(first_ut, last_ut, f),
-                            std::lerp(first_delta_t, last_delta_t, f) * 60.0};
+        const double tt = std::lerp(first.jd_tt, last.jd_tt, f);
+        // The modern Delta T is that of the term's own instant; the
+        // program's Delta T, of whole years, is shared out between the
+        // solstices' years.
+        terms[i].instant =
+            precise ? WithModernDeltaT(tt)
+                    : SolarInstant{tt, std::lerp(first.jd, last.jd, f),
+                                   std::lerp(first.delta_t_minutes, last.delta_t_minutes, f) *
+                                       60.0};
     }
     return terms;
 }
@@ -90,11 +86,7 @@ std::array<SolarTerm, kSolarTermCount> SolarTermsOfYear(std::int32_t year,
     if (method == SolarTermMethod::kMeanSun) return MeanSunTerms(year, precise);
     std::array<SolarTerm, kSolarTermCount> terms = Named();
     const std::array<double, kSolarTermCount> tt = TrueSunSolarTermsJDE(year);
-    const double delta_t_minutes = precise ? 0.0 : DeltaTMinutes(year);
-    for (int i = 0; i < kSolarTermCount; ++i) {
-        terms[i].instant =
-            precise ? WithModernDeltaT(tt[i]) : WithDeltaTMinutes(tt[i], delta_t_minutes);
-    }
+    for (int i = 0; i < kSolarTermCount; ++i) terms[i].instant = UniversalTimeOf(tt[i], year, precise);
     return terms;
 }
 

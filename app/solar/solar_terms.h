@@ -19,7 +19,7 @@
 #include <array>
 #include <cstdint>
 
-#include "solar/solar_instant.h"
+#include "ephemeris/solar_instant.h"
 #include "solar/solar_term_names.h"
 
 namespace kalvest {

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "calendar/calendar_day_number.h"
 #include "datetime/local_time.h"
 #include "lunar/lunar_names.h"
 #include "lunar/moon_calendar.h"
-#include "main_window/calculation_run.h"
-#include "main_window/event_names.h"
+#include "run/calculation_run.h"
+#include "run/event_names.h"
 #include "solar/solar_terms.h"
-#include "wheel/calendar_day_number.h"
 
 namespace kalvest {
 namespace {
@@ -28,7 +28,7 @@ std::string CalendarName(std::int16_t calendar_code) {
 }
 
 std::string YearText(std::int32_t year, std::int16_t calendar_code) {
-    return std::to_string(year) + (calendar_code == kCalendarJulian ? " JC" : " CE");
+    return std::to_string(year) + CalendarSuffix(calendar_code);
 }
 
 // "14 Mar": the local date of the record, short enough for a ring.

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "main_window/display_all_texts.h"
+#include "run/display_all_texts.h"
 #include "windows/program_icon.h"
 #include "windows/window_twips.h"
 

@@ -16,8 +16,8 @@
 #include <algorithm>
 
 #include "common/message_box.h"
-#include "main_window/run_messages.h"
 #include "outside/library_error.h"
+#include "run/run_messages.h"
 #include "wheel/wheel_file.h"
 #include "wheel/wheel_painter.h"
 #include "windows/window_twips.h"

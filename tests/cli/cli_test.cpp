@@ -11,7 +11,7 @@
 
 #include "cli/cli.h"
 #include "common/program_version.h"
-#include "solar/modern_delta_t.h"
+#include "ephemeris/modern_delta_t.h"
 
 namespace kalvest {
 namespace {

@@ -14,7 +14,7 @@
 #include "datetime/posix_zone_rule.h"
 #include "datetime/time_zone.h"
 #include "datetime/zone_database.h"
-#include "main_window/zone_list.h"
+#include "run/zone_list.h"
 
 namespace kalvest {
 namespace {

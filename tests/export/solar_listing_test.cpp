@@ -7,8 +7,8 @@
 #include "datetime/date_time_text.h"
 #include "datetime/time_zone.h"
 #include "export/solar_listing.h"
-#include "main_window/calculation_run.h"
-#include "main_window/zone_list.h"
+#include "run/calculation_run.h"
+#include "run/zone_list.h"
 #include "solar/solar_events.h"
 
 namespace kalvest {

@@ -8,7 +8,7 @@
 
 #include "common/language.h"
 #include "frm_main_fixture.h"
-#include "main_window/year_input.h"
+#include "run/year_input.h"
 
 namespace kalvest {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "datetime/date_time_text.h"
 #include "frm_main_fixture.h"
-#include "main_window/display_all_texts.h"
 #include "outside/varquel_binding.h"
+#include "run/display_all_texts.h"
 #include "windows/frm_all.h"
 
 namespace kalvest {

@@ -14,7 +14,7 @@
 #include "frm_main_fixture.h"
 #include "hostile_files.h"
 #include "main_window/settings_file.h"
-#include "main_window/year_input.h"
+#include "run/year_input.h"
 #include "windows/frm_pop_up.h"
 
 namespace kalvest {

@@ -3,8 +3,8 @@
 #include <QFontInfo>
 
 #include "frm_main_fixture.h"
-#include "main_window/event_names.h"
-#include "main_window/year_input.h"
+#include "run/event_names.h"
+#include "run/year_input.h"
 
 namespace kalvest {
 namespace {

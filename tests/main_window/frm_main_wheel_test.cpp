@@ -14,7 +14,7 @@
 
 #include "datetime/zone_database.h"
 #include "frm_main_fixture.h"
-#include "main_window/year_input.h"
+#include "run/year_input.h"
 #include "wheel/wheel_painter.h"
 #include "wheel/wheel_picture_format.h"
 #include "windows/frm_wheel.h"

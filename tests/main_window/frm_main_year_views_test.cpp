@@ -17,8 +17,8 @@
 #include "export/moon_listing.h"
 #include "export/text_writer.h"
 #include "frm_main_fixture.h"
-#include "main_window/year_input.h"
-#include "main_window/zone_list.h"
+#include "run/year_input.h"
+#include "run/zone_list.h"
 #include "windows/frm_moon.h"
 
 namespace kalvest {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <iostream>
 
+#include "ephemeris/modern_delta_t.h"
 #include "solar/cross_quarter.h"
-#include "solar/modern_delta_t.h"
 #include "solar/precise_cross_quarter.h"
 #include "solar/precise_equinox_solstice.h"
 #include "solar/solar_events.h"

@@ -9,9 +9,10 @@
 #include <string>
 
 #include "datetime/date_time_text.h"
+#include "ephemeris/modern_delta_t.h"
 #include "outside/fendrick.h"
+#include "run/event_names.h"
 #include "solar/cross_quarter.h"
-#include "solar/modern_delta_t.h"
 #include "solar/precise_equinox_solstice.h"
 #include "solar/solar_events.h"
 #include "solar/solar_terms.h"

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "calendar/calendar_day_number.h"
 #include "datetime/date_time_text.h"
 #include "datetime/zone_database.h"
-#include "main_window/calculation_run.h"
-#include "main_window/zone_list.h"
 #include "outside/dantrow.h"
+#include "run/calculation_run.h"
+#include "run/zone_list.h"
 #include "solar/solar_events.h"
-#include "wheel/calendar_day_number.h"
 #include "wheel/wheel_layout.h"
 #include "wheel/wheel_picture_format.h"
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "main_window/display_all_texts.h"
+#include "run/display_all_texts.h"
 #include "windows/frm_all.h"
 
 namespace kalvest {

@@ -11,7 +11,7 @@
 // kalvest's DecimalYear (2000.0 = JD 2451544.5, years of 365.2425 days).
 // Built as in cross_quarter_sweph.mjs; run:
 //   NODE_PATH=/work/ref/node_modules node tools/reference/delta_t_sweph.mjs \
-//       > tests/solar/data/delta_t_sweph.csv
+//       > tests/ephemeris/data/delta_t_sweph.csv
 import { createRequire } from 'node:module';
 
 const require = createRequire(import.meta.url);
