@@ -1,7 +1,7 @@
 #!/bin/bash
 # Cross-builds Kalvest's Qt-free parts for Windows with MinGW-w64 and runs
 # them under Wine, headless, in a private Wine prefix inside BUILD_DIR:
-#   1. 64-bit: varquel.dll, kalvest_core, kalvest-cli.exe and every Qt-free
+#   1. 64-bit: varquel.dll, the Qt-free core, kalvest-cli.exe and every Qt-free
 #      test suite (BUILD_DIR/x86_64/bin); every suite must pass, and
 #      kalvest-cli.exe must print what the Linux kalvest-cli prints;
 #   2. 32-bit: varquel.dll and a C caller that loads it by file name and

@@ -14,6 +14,14 @@
 //                             and their tool tips
 //   frm_main_display_all.cpp  Display all in the grid window
 //   frm_main_year_views.cpp   the views of the year: the moon list, the wheel
+// What only this window uses, without Qt:
+//   settings_file*.cpp        the settings file's records, read and saved
+//   settings_location.cpp     where the settings file lives
+//   program_options.cpp       the window program's own arguments
+//   link_tool_tips.cpp        the link labels' tool tips
+// The handlers compute through the run layer (app/run: PlanRun,
+// ComputeLine, the display-all texts, the year check, the zone list) as
+// every other front end does.
 // The constructor connects the handlers of the controls file
 // (ConnectHandlers), then the commands of the settings, help and
 // display-all files (ConnectSecondaryCommands, in the help file), then the
