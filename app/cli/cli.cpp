@@ -117,17 +117,25 @@ std::string Produce(const CliOptions& options, std::string& note) {
     if (options.grid) return GridText(options, *zone);
 
     const RunSelection& selection = options.selection;
-    const ListingYears years{options.first_year, options.last_year};
-    const SolarListingRequest request{years, selection, options.precise, Precision(options)};
-    const SolarTermListingRequest terms{years,
-                                        selection.true_sun,
-                                        selection.mean_sun,
-                                        options.precise,
-                                        selection.calendar_code,
-                                        selection.include_weekday,
-                                        Precision(options)};
-    const MoonListingRequest moon{years, selection.calendar_code, options.eclipses_only,
-                                  selection.include_weekday, Precision(options)};
+    const SolarListingRequest request{.first_year = options.first_year,
+                                      .last_year = options.last_year,
+                                      .selection = selection,
+                                      .precise = options.precise,
+                                      .precision = Precision(options)};
+    const SolarTermListingRequest terms{.first_year = options.first_year,
+                                        .last_year = options.last_year,
+                                        .true_sun = selection.true_sun,
+                                        .mean_sun = selection.mean_sun,
+                                        .precise = options.precise,
+                                        .calendar_code = selection.calendar_code,
+                                        .include_weekday = selection.include_weekday,
+                                        .precision = Precision(options)};
+    const MoonListingRequest moon{.first_year = options.first_year,
+                                  .last_year = options.last_year,
+                                  .calendar_code = selection.calendar_code,
+                                  .eclipses_only = options.eclipses_only,
+                                  .include_weekday = selection.include_weekday,
+                                  .precision = Precision(options)};
     std::size_t lines_a_year = PlanRun(selection).size();
     if (options.terms) lines_a_year = kSolarTermCount * (selection.true_sun + selection.mean_sun);
     if (options.moon) lines_a_year = 50;  // 49 to 51 phases

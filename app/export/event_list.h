@@ -118,10 +118,4 @@ void WriteList(const EventList& list, ListingWriter& writer);
 // The listing that `list` hands to its writer, kept whole.
 EventList CollectListing(const std::function<void(ListingWriter& writer)>& list);
 
-// The years of a listing, the first part of every listing's request.
-struct ListingYears {
-    std::int32_t first_year = 0;
-    std::int32_t last_year = 0;  // inclusive
-};
-
 }  // namespace kalvest

@@ -12,7 +12,9 @@
 
 namespace kalvest {
 
-struct MoonListingRequest : ListingYears {
+struct MoonListingRequest {
+    std::int32_t first_year = 0;
+    std::int32_t last_year = 0;  // inclusive
     std::int16_t calendar_code = kCalendarGregorian;
     bool eclipses_only = false;    // only the new and full moons with an eclipse
     bool include_weekday = false;  // the text lines end with the weekday

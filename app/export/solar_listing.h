@@ -13,7 +13,9 @@
 
 namespace kalvest {
 
-struct SolarListingRequest : ListingYears {
+struct SolarListingRequest {
+    std::int32_t first_year = 0;
+    std::int32_t last_year = 0;  // inclusive
     // Events, methods, calendar and whether the text lines end with the
     // weekday; its year and zone_minutes are not used.
     RunSelection selection;

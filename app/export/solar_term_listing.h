@@ -13,7 +13,9 @@
 
 namespace kalvest {
 
-struct SolarTermListingRequest : ListingYears {
+struct SolarTermListingRequest {
+    std::int32_t first_year = 0;
+    std::int32_t last_year = 0;  // inclusive
     bool true_sun = true;
     bool mean_sun = true;
     // The precise variants of SolarTermsOfYear: the mean sun between the
