@@ -359,6 +359,12 @@ HEADER_NOTE = '''\
 '''
 
 
+def write_file(path, lines):
+    """Writes the lines and closes the namespace they opened."""
+    with open(path, 'w') as out:
+        out.write('\n'.join(lines + ['', '}  // namespace kalvest::elp']) + '\n')
+
+
 def write_header(folder, combination_count, multiples_size, term_count, series_count):
     lines = [HEADER_NOTE.rstrip('\n'), '#pragma once', '', '#include <cstdint>', '',
              'namespace kalvest::elp {', '']
@@ -414,10 +420,7 @@ def write_header(folder, combination_count, multiples_size, term_count, series_c
     lines.append('};')
     lines.append(f'constexpr int kSeriesCount = {series_count};')
     lines.append('extern const Series kSeries[kSeriesCount];')
-    lines.append('')
-    lines.append('}  // namespace kalvest::elp')
-    with open(f'{folder}/moon_elp_table.h', 'w') as out:
-        out.write('\n'.join(lines) + '\n')
+    write_file(f'{folder}/moon_elp_table.h', lines)
 
 
 def write_source(folder, rows, combinations, offsets, largest, multiples_size, series, index,
@@ -469,10 +472,7 @@ def write_source(folder, rows, combinations, offsets, largest, multiples_size, s
         name = 'kLongitude' if coordinate == LONGITUDE else 'kDistance'
         lines.append(f'    {{Coordinate::{name}, {power}, {begin}, {end}}},')
     lines.append('};')
-    lines.append('')
-    lines.append('}  // namespace kalvest::elp')
-    with open(f'{folder}/moon_elp_table.cpp', 'w') as out:
-        out.write('\n'.join(lines) + '\n')
+    write_file(f'{folder}/moon_elp_table.cpp', lines)
 
 
 if __name__ == '__main__':
