@@ -13,7 +13,7 @@ struct ElpMoon {
     // reduced to one turn.
     double longitude;
     double rate;      // radians per day
-    double distance;  // km, to about 60 km
+    double distance;  // km, within 90 km of DE431 over 1900-2100
 };
 ElpMoon MoonFromElp(double jd_tt);
 

@@ -1,18 +1,23 @@
 // Every phase of the Moon of 1900-2100, searched from varquel's classical
 // instant, against the DE431 ephemeris of the Swiss Ephemeris (table made
 // by tools/reference/lunar_phases_sweph.c); varquel's own instants beside
-// them, for comparison.
+// them, for comparison. At each instant the table also gives the Moon's
+// own apparent longitude and distance, which the elongation does not test
+// (the nutation, for one, cancels in it).
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
+#include <limits>
+#include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "ephemeris/lunar_phase_search.h"
+#include "ephemeris/moon_position.h"
 #include "outside/varquel_binding.h"
 #include "solar/modern_delta_t.h"
 
@@ -23,6 +28,8 @@ struct ReferencePhase {
     std::int32_t lunation;
     int phase;
     double jd_tt;
+    double moon_longitude;  // degrees
+    double moon_distance;   // km
 };
 
 std::vector<ReferencePhase> ReadTable() {
@@ -33,8 +40,9 @@ std::vector<ReferencePhase> ReadTable() {
     while (std::getline(file, line)) {
         std::istringstream fields(line);
         ReferencePhase row{};
-        char comma[2] = {};
-        if (fields >> row.lunation >> comma[0] >> row.phase >> comma[1] >> row.jd_tt) {
+        char comma[4] = {};
+        if (fields >> row.lunation >> comma[0] >> row.phase >> comma[1] >> row.jd_tt >>
+            comma[2] >> row.moon_longitude >> comma[3] >> row.moon_distance) {
             rows.push_back(row);
         }
     }
@@ -94,9 +102,38 @@ TEST(LunarPhaseAccuracy, WithinASecondOfDe431Over1900To2100) {
               << "; classical " << classical[1] << "\n";
 }
 
+TEST(LunarPhaseAccuracy, TheMoonItselfAtThoseInstants) {
+    constexpr double kDegree = std::numbers::pi / 180.0;
+    const std::vector<ReferencePhase> table = ReadTable();
+    ASSERT_GE(table.size(), 9944u);
+    double largest_longitude = 0.0;  // arcseconds
+    double largest_distance = 0.0;   // km
+    double largest_rate = 0.0;       // relative
+    for (const ReferencePhase& row : table) {
+        const ApparentMoon moon = ApparentMoonAt(row.jd_tt);
+        const double arcseconds =
+            std::remainder(moon.longitude / kDegree - row.moon_longitude, 360.0) * 3600.0;
+        const double km = moon.distance - row.moon_distance;
+        EXPECT_LE(std::fabs(arcseconds), 0.3) << row.jd_tt;
+        EXPECT_LE(std::fabs(km), 150.0) << row.jd_tt;
+        largest_longitude = std::fmax(largest_longitude, std::fabs(arcseconds));
+        largest_distance = std::fmax(largest_distance, std::fabs(km));
+        // The rate that the search steps by is the longitude's derivative.
+        constexpr double kStep = 0.01;  // days
+        const double change = ApparentMoonAt(row.jd_tt + kStep).longitude -
+                              ApparentMoonAt(row.jd_tt - kStep).longitude;
+        const double slope = std::remainder(change, 360.0 * kDegree) / (2.0 * kStep);
+        EXPECT_NEAR(moon.rate / slope, 1.0, 1e-5) << row.jd_tt;
+        largest_rate = std::fmax(largest_rate, std::fabs(moon.rate / slope - 1.0));
+    }
+    std::cout << "the Moon at those instants: longitude within " << largest_longitude
+              << "\", distance within " << largest_distance << " km, rate within "
+              << largest_rate << " of the slope\n";
+}
+
 TEST(LunarPhaseAccuracy, NoAnswerForNoQuestion) {
     const double nan = std::nan("");
-    const double inf = INFINITY;
+    const double inf = std::numeric_limits<double>::infinity();
     EXPECT_TRUE(std::isnan(LunarElongationInstant(nan, 2451550.1)));
     EXPECT_TRUE(std::isnan(LunarElongationInstant(90.0, inf)));
     for (const int phase : {-1, 4}) {

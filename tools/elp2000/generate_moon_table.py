@@ -349,9 +349,10 @@ HEADER_NOTE = '''\
 // below 0.002" are dropped (1103 of 20330 kept), distance terms below 10 km
 // (26 of 9469; the distance only sets the light time). Over 1900-2100 the
 // longitude keeps within 0.13" of the full series (rms 0.024"), the
-// distance within 60 km. The phases of the Moon found with it
-// (lunar_phase_search.h) keep within 0.28 s of those of the DE431 ephemeris
-// over 1900-2100, mean error 0.07 s (0.18 s with the full series;
+// distance within 60 km; the apparent longitude (moon_position.h) within
+// 0.15" of DE431, the distance within 90 km. The phases of the Moon found
+// with it (lunar_phase_search.h) keep within 0.28 s of those of DE431 over
+// 1900-2100, mean error 0.07 s (0.18 s with the full series;
 // tests/ephemeris/lunar_phase_accuracy_test.cpp), and within 0.53 s over
 // 1800-2400. Meant for 1800-2400; the mean arguments' secular terms were
 // fitted to DE406 over six millennia, so that the error grows slowly

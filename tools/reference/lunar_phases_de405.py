@@ -134,7 +134,7 @@ def main():
     with open(sys.argv[1]) as rows:
         next(rows)
         for line in rows:
-            lunation, phase, jd = line.strip().split(',')
+            lunation, phase, jd = line.strip().split(',')[0:3]
             jd = float(jd)
             if EPHEMERIS.start + 1.0 < jd < EPHEMERIS.end - 1.0:
                 found = phase_instant(int(phase), jd)

@@ -3,11 +3,13 @@
  * swe-basic-data, which install semo_18.se1 and sepl_18.se1, 1800-2400, in
  * /usr/share/libswe/ephe).
  *
- * Writes CSV rows lunation,phase,jd_tt: the instant (TT) at which the
- * Moon's apparent geocentric ecliptic longitude minus the Sun's, both of
- * the true equinox and ecliptic of date (light time, aberration and
- * nutation included, as swe_calc gives them by default), is 90 * phase
- * degrees (0 new moon, 1 first quarter, 2 full moon, 3 last quarter).
+ * Writes CSV rows lunation,phase,jd_tt,moon_longitude,moon_distance_km:
+ * the instant (TT) at which the Moon's apparent geocentric ecliptic
+ * longitude minus the Sun's, both of the true equinox and ecliptic of date
+ * (light time, aberration and nutation included, as swe_calc gives them by
+ * default), is 90 * phase degrees (0 new moon, 1 first quarter, 2 full
+ * moon, 3 last quarter); and at that instant the Moon's apparent longitude
+ * (degrees) and its distance (km).
  * Lunation 0 is that of the new moon of 2000 January 6, as in varquel.
  * Every phase from the first of 1900 to the last of 2100 (TT) is listed.
  * The root is found by Newton steps with the longitudes' own rates, to
@@ -33,9 +35,13 @@ static const double kMeanNewMoon2000 = 2451550.09766;
 static const double kFirst = 2415020.5;
 static const double kEnd = 2488434.5;
 
+/* The astronomical unit, km. */
+static const double kAu = 149597870.700;
+
 struct Longitude {
     double degrees;
-    double rate; /* degrees per day */
+    double rate;     /* degrees per day */
+    double distance; /* au */
 };
 
 static struct Longitude Apparent(int body, double jd_tt) {
@@ -48,7 +54,7 @@ static struct Longitude Apparent(int body, double jd_tt) {
                 error);
         exit(1);
     }
-    struct Longitude result = {values[0], values[3]};
+    struct Longitude result = {values[0], values[3], values[2]};
     return result;
 }
 
@@ -79,11 +85,14 @@ int main(void) {
      * early and keep what falls inside the span. */
     const int first = (int)floor((kFirst - kMeanNewMoon2000) / kSynodicMonth) - 1;
     const int last = (int)ceil((kEnd - kMeanNewMoon2000) / kSynodicMonth) + 1;
-    printf("lunation,phase,jd_tt\n");
+    printf("lunation,phase,jd_tt,moon_longitude,moon_distance_km\n");
     for (int lunation = first; lunation <= last; ++lunation) {
         for (int phase = 0; phase < 4; ++phase) {
             const double jd = PhaseInstant(lunation, phase);
-            if (jd >= kFirst && jd < kEnd) printf("%d,%d,%.8f\n", lunation, phase, jd);
+            if (jd < kFirst || jd >= kEnd) continue;
+            const struct Longitude moon = Apparent(SE_MOON, jd);
+            printf("%d,%d,%.8f,%.7f,%.1f\n", lunation, phase, jd, moon.degrees,
+                   moon.distance * kAu);
         }
     }
     swe_close();
