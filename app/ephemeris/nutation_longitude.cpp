@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ephemeris/angles.h"
 #include "ephemeris/astronomical_constants.h"
 
 namespace kalvest {
@@ -121,18 +122,6 @@ constexpr Term kTerms[] = {
     {{-1, 0, 0, 0, 2}, 1405, 0, 4},
     {{1, 1, 2, -2, 2}, 1290, 0, 0},
 };
-
-// A point on the unit circle, e^(i x): products of them add angles, so
-// that each term's sine and cosine come from a few multiplications instead
-// of a series.
-struct Turn {
-    double cos;
-    double sin;
-};
-
-Turn Times(const Turn& a, const Turn& b) {
-    return {a.cos * b.cos - a.sin * b.sin, a.sin * b.cos + a.cos * b.sin};
-}
 
 // The multipliers of the terms lie within -kMaxMultiple..kMaxMultiple.
 constexpr int kMaxMultiple = 4;

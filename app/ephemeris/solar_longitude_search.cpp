@@ -3,20 +3,13 @@
 #include <cmath>
 #include <limits>
 
+#include "ephemeris/angles.h"
 #include "ephemeris/apparent_sun.h"
 #include "ephemeris/astronomical_constants.h"
 #include "ephemeris/nutation_longitude.h"
 
 namespace kalvest {
 namespace {
-
-// Angle reduced to (-pi, pi].
-double Wrapped(double angle) {
-    angle = std::fmod(angle, kTwoPi);
-    if (angle > kPi) angle -= kTwoPi;
-    if (angle <= -kPi) angle += kTwoPi;
-    return angle;
-}
 
 // The apparent longitude to about 0.01 degree (a quarter of an hour of the
 // Sun's motion) from the mean longitude and the equation of the centre, with
@@ -85,7 +78,7 @@ double SolarLongitudeInstant(double longitude_degrees, double near_jd_tt,
     for (int i = 0; i < kRoughSteps; ++i) {
         const RoughSun rough = RoughSunAt(jd);
         distance = rough.distance;
-        const double step = Wrapped(target - rough.longitude) / rough.rate;
+        const double step = WrappedAngle(target - rough.longitude) / rough.rate;
         jd += step;
         if (std::fabs(step) < settings.rough_tolerance_days) break;
     }
@@ -97,7 +90,7 @@ double SolarLongitudeInstant(double longitude_degrees, double near_jd_tt,
         if (std::fabs(jd - frame.jd_tt) > kFrameReuse) frame = FrameAt(jd, settings);
         const ApparentSun sun = ApparentSunAt(jd, frame, distance);
         distance = sun.distance;
-        const double step = Wrapped(target - sun.longitude) / sun.rate;
+        const double step = WrappedAngle(target - sun.longitude) / sun.rate;
         jd += step;
         if (std::fabs(step) < settings.step_tolerance_days) break;
     }
