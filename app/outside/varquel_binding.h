@@ -1,5 +1,9 @@
 // The program's binding to the varquel library: loaded by file name at the
-// first call, exports resolved by name.
+// first call, exports resolved by name (varquel_binding.cpp). Where
+// nothing is loaded by name (the browser) varquel is linked in instead and
+// VarquelDeltaT and VarquelPhase call it directly
+// (varquel_binding_linked.cpp); the functions about the library's file
+// exist only where it is loaded.
 #pragma once
 
 #include <cstdint>
