@@ -5,6 +5,8 @@
 
 #include <climits>
 #include <stdexcept>
+#elif defined(__EMSCRIPTEN__)
+#include <cwctype>
 #else
 #include <unicode/uchar.h>
 #include <unicode/utf16.h>
@@ -159,6 +161,31 @@ std::u16string LowerCase(const std::u16string& text) {
         if (c == L'\u0130') c = L'i';
     }
     return std::u16string(result.begin(), result.end());
+}
+#elif defined(__EMSCRIPTEN__)
+// The browser build has no ICU. Its C library (musl) maps case by the
+// Unicode data in every locale, one character to one, as ICU's simple
+// mapping does; a 16-bit unit that is no whole character stays as it is.
+std::u16string LowerCase(const std::u16string& text) {
+    std::u16string result = text;
+    for (std::size_t i = 0; i < result.size(); ++i) {
+        const char16_t unit = result[i];
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < result.size() &&
+            result[i + 1] >= 0xDC00 && result[i + 1] <= 0xDFFF) {
+            const auto code = static_cast<wint_t>(
+                0x10000 + ((unit - 0xD800) << 10) + (result[i + 1] - 0xDC00));
+            const wint_t lower = std::towlower(code);
+            if (lower >= 0x10000) {
+                result[i] = static_cast<char16_t>(0xD800 + ((lower - 0x10000) >> 10));
+                result[i + 1] = static_cast<char16_t>(0xDC00 + ((lower - 0x10000) & 0x3FF));
+            }
+            ++i;
+        } else if (unit < 0xD800 || unit > 0xDFFF) {
+            const wint_t lower = std::towlower(unit);
+            if (lower < 0x10000) result[i] = static_cast<char16_t>(lower);
+        }
+    }
+    return result;
 }
 #else
 std::u16string LowerCase(const std::u16string& text) {
