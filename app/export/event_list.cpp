@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "common/decimal_text.h"
+
 namespace kalvest {
 
 FieldValue FieldValue::Text(std::string text) {
@@ -46,23 +48,22 @@ void FieldValue::AppendText(std::string& out) const {
         break;
     }
     // Written straight into a buffer: tens of thousands of rows pass here.
-    // to_chars gives the exact decimal form, as printf's "%.*f" does.
     char buffer[400];
-    std::to_chars_result result{};
+    std::size_t length = 0;
     bool trim_zeros = false;
     if (type() == Type::kInteger) {
-        result = std::to_chars(buffer, buffer + sizeof buffer, integer());
+        length = static_cast<std::size_t>(
+            std::to_chars(buffer, buffer + sizeof buffer, integer()).ptr - buffer);
     } else {
         const Number& number = std::get<Number>(value_);
-        result = std::to_chars(buffer, buffer + sizeof buffer, number.value,
-                               std::chars_format::fixed, number.decimals);
+        length = WriteFixedDecimal(buffer, sizeof buffer, number.value, number.decimals);
         trim_zeros = number.trim_zeros;
-        if (result.ec != std::errc()) {  // beyond 1e300: printf's exponent form will do
+        if (length == 0) {  // beyond 1e300: printf's exponent form will do
             std::snprintf(buffer, sizeof buffer, "%.*g", number.decimals + 1, number.value);
-            result.ptr = buffer + std::strlen(buffer);
+            length = std::strlen(buffer);
         }
     }
-    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    std::string_view text(buffer, length);
     if (trim_zeros && text.find('.') != std::string_view::npos) {
         text.remove_suffix(text.size() - 1 - text.find_last_not_of('0'));
         if (text.back() == '.') text.remove_suffix(1);

@@ -2,9 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <optional>
 
+#include "common/decimal_text.h"
 #include "datetime/utc_text.h"
 
 namespace kalvest {
@@ -25,10 +25,7 @@ Json ValueOf(const FieldValue& value) {
     }
     // The number the CSV text shows, so that both files agree and JSON
     // does not trail binary noise (1.4285056, not 1.4285056000000003).
-    const std::string text = value.ToText();
-    double number = value.number();
-    std::from_chars(text.data(), text.data() + text.size(), number);
-    return number;
+    return ParseDecimal(value.ToText()).value_or(value.number());
 }
 
 Json UtcStamp(double jd_ut) {
