@@ -176,6 +176,32 @@ std::unique_ptr<TimeZone> SystemTimeZone() {
     return OpenZone(zone);
 }
 
+std::string ZoneDatabaseVersion() {
+    EnsureDatabase();
+    std::string version = date::get_tzdb().version;
+#if USE_OS_TZDB
+    // The library looks for a file "+VERSION" or "version", which Debian's
+    // zone folder lacks; its one-file form of the data starts with the
+    // release ("# version 2025b").
+    if (version == "unknown") {
+        std::ifstream data(std::string(kZoneFolder) + "/tzdata.zi");
+        std::string first_line;
+        const std::string mark = "# version ";
+        if (std::getline(data, first_line) && first_line.rfind(mark, 0) == 0) {
+            version = first_line.substr(mark.size());
+        }
+    }
+#endif
+    return version;
+}
+
+std::vector<std::string> ZoneDatabaseNames() {
+    EnsureDatabase();
+    std::vector<std::string> names;
+    for (const date::time_zone& zone : date::get_tzdb().zones) names.push_back(zone.name());
+    return names;  // the library keeps its zones sorted by name
+}
+
 std::unique_ptr<TimeZone> UserNamedTimeZone(const std::string& name) {
     return name == "local" ? SystemTimeZone() : NamedTimeZone(name);
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "datetime/time_zone.h"
 
@@ -27,6 +28,16 @@ std::unique_ptr<TimeZone> NamedTimeZone(const std::string& name);
 // The zone a user names on a command line: "local" for SystemTimeZone,
 // otherwise NamedTimeZone. Null for an unknown name; throws as they do.
 std::unique_ptr<TimeZone> UserNamedTimeZone(const std::string& name);
+
+// The release of the database in use ("2025b"); "unknown" when it does not
+// say. Throws ZoneDatabaseError when the database cannot be read.
+std::string ZoneDatabaseVersion();
+
+// The names of the database's zones in alphabetical order, for a user to
+// choose from. From the IANA text data these are the zones themselves;
+// the compiled zone files of Linux do not tell a zone from a link, which
+// then come along. Throws ZoneDatabaseError like ZoneDatabaseVersion.
+std::vector<std::string> ZoneDatabaseNames();
 
 // The system's own zone. The TZ environment variable decides when it is
 // set: a zone name (a leading ":" is allowed), a path into the zone

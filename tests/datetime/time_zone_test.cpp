@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -256,6 +257,23 @@ TEST(TimeZone, EveryZoneAgreesWithTheCLibrary) {
         }
     }
     EXPECT_GT(compared, 100000);
+}
+
+// What a user chooses from: every zone, sorted, each of which opens, and
+// the release the zone files say they are.
+TEST(TimeZone, DatabaseListsItsZonesAndRelease) {
+    const std::vector<std::string> canonical = CanonicalZoneNames();
+    if (canonical.empty()) GTEST_SKIP() << "no /usr/share/zoneinfo/tzdata.zi";
+    const std::vector<std::string> names = ZoneDatabaseNames();
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+    for (const std::string& name : canonical) {
+        EXPECT_TRUE(std::binary_search(names.begin(), names.end(), name)) << name;
+    }
+    for (const std::string& name : names) EXPECT_NE(NamedTimeZone(name), nullptr) << name;
+    std::ifstream data("/usr/share/zoneinfo/tzdata.zi");
+    std::string first_line;
+    std::getline(data, first_line);
+    EXPECT_EQ("# version " + ZoneDatabaseVersion(), first_line);
 }
 #endif
 
