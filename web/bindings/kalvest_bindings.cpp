@@ -1,0 +1,100 @@
+// What the page's script sees of the core (embind): the listings, the
+// zone database's names and release, the window's captions, fixed zones
+// and calendars, the output lines' event labels and the program's
+// version. Each is one call of the core or one of its tables.
+#include <emscripten/bind.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/program_version.h"
+#include "datetime/zone_database.h"
+#include "main_window/calculation_run.h"
+#include "main_window/calendar_list.h"
+#include "main_window/event_names.h"
+#include "main_window/zone_list.h"
+#include "web/bindings/listing_request.h"
+
+namespace kalvest::web {
+namespace {
+
+std::string ProgramVersion() { return kProgramVersion; }
+
+// The window's 49 fixed offsets, "GMT-12:00" to "GMT+12:00".
+std::vector<std::string> FixedZones() {
+    std::vector<std::string> texts;
+    for (const ZoneEntry& entry : ZoneList()) texts.push_back(entry.text);
+    return texts;
+}
+
+// The calendar list's entries, Gregorian first.
+std::vector<std::string> CalendarNames() {
+    return {kCalendarEntries.begin(), kCalendarEntries.end()};
+}
+
+// The captions of the window's event boxes, by code.
+std::vector<std::string> QuarterCaptions() {
+    return {kQuarterCaptions.begin(), kQuarterCaptions.end()};
+}
+std::vector<std::string> CrossQuarterCaptions() {
+    return {kCrossQuarterCaptions.begin(), kCrossQuarterCaptions.end()};
+}
+
+// A zone name the database knows, links included ("Asia/Calcutta", as
+// browsers still name India's zone).
+bool KnowsZone(const std::string& name) {
+    try {
+        return NamedTimeZone(name) != nullptr;
+    } catch (const ZoneDatabaseError&) {
+        return false;
+    }
+}
+
+// The label of an output line from a CSV or JSON row's kind, code and
+// method: "Imbolc (true sun)", "Spring (March) equinox".
+std::string EventLabelOf(const std::string& kind, int code, const std::string& method) {
+    if (code < 0 || code > 3) return {};
+    const std::int16_t line_kind =
+        kind == "cross-quarter" ? kLineCrossQuarter : kLineEquinoxSolstice;
+    const std::int16_t mark = method == "true"   ? kMethodTrueSun
+                              : method == "mean" ? kMethodMeanSun
+                                                 : kMethodNone;
+    return EventLabel(DefaultEventNames(), {line_kind, static_cast<std::int16_t>(code), mark});
+}
+
+}  // namespace
+}  // namespace kalvest::web
+
+EMSCRIPTEN_BINDINGS(kalvest) {
+    using namespace emscripten;
+    using kalvest::web::ListingRequest;
+    using kalvest::web::ListingResult;
+    value_object<ListingRequest>("ListingRequest")
+        .field("years", &ListingRequest::years)
+        .field("view", &ListingRequest::view)
+        .field("format", &ListingRequest::format)
+        .field("events", &ListingRequest::events)
+        .field("method", &ListingRequest::method)
+        .field("calendar", &ListingRequest::calendar)
+        .field("zone", &ListingRequest::zone)
+        .field("weekday", &ListingRequest::weekday)
+        .field("southern", &ListingRequest::southern)
+        .field("seconds", &ListingRequest::seconds)
+        .field("precise", &ListingRequest::precise);
+    value_object<ListingResult>("ListingResult")
+        .field("status", &ListingResult::status)
+        .field("text", &ListingResult::text)
+        .field("error", &ListingResult::error);
+    register_vector<std::string>("StringList");
+    function("listing", &kalvest::web::MakeListing);
+    function("zoneNames", &kalvest::ZoneDatabaseNames);
+    function("zoneDatabaseVersion", &kalvest::ZoneDatabaseVersion);
+    function("knowsZone", &kalvest::web::KnowsZone);
+    function("eventLabel", &kalvest::web::EventLabelOf);
+    function("programVersion", &kalvest::web::ProgramVersion);
+    function("fixedZones", &kalvest::web::FixedZones);
+    function("calendarNames", &kalvest::web::CalendarNames);
+    function("quarterCaptions", &kalvest::web::QuarterCaptions);
+    function("crossQuarterCaptions", &kalvest::web::CrossQuarterCaptions);
+}
