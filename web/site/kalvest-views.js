@@ -1,0 +1,91 @@
+// How the page shows a listing the core made: the turning points and the
+// solar terms as tables (from the JSON rows, the labels from the core),
+// the grid and the Moon as the program's own text lines; and how a listing
+// becomes a file to download.
+'use strict';
+
+const KalvestViews = (function () {
+  const $ = (id) => document.getElementById(id);
+  const cell = (tag, text, attributes = {}) => {
+    const element = document.createElement(tag);
+    element.textContent = text;
+    for (const [name, value] of Object.entries(attributes)) element.setAttribute(name, value);
+    return element;
+  };
+
+  // One table per year: a caption, a header row and one row per line.
+  function tables(rows, headers, rowCells) {
+    const byYear = new Map();
+    for (const row of rows) {
+      if (!byYear.has(row.year)) byYear.set(row.year, []);
+      byYear.get(row.year).push(row);
+    }
+    return [...byYear].map(([year, yearRows]) => {
+      const table = document.createElement('table');
+      table.append(cell('caption', String(year)));
+      const head = table.createTHead().insertRow();
+      for (const header of headers) head.append(cell('th', header, {scope: 'col'}));
+      const body = table.createTBody();
+      for (const row of yearRows) {
+        const tr = body.insertRow();
+        rowCells(row).forEach((text, i) => tr.append(cell(i === 0 ? 'th' : 'td', text,
+                                                          i === 0 ? {scope: 'row'} : {})));
+      }
+      return table;
+    });
+  }
+
+  const when = (row) => `${row.date} ${row.time} ${row.zone}`;
+
+  function eventTables(core, rows) {
+    return tables(rows, ['Event', 'Date and time', 'Weekday'],
+                  (row) => [core.eventLabel(row.kind, row.code, row.method ?? ''), when(row),
+                            row.weekday]);
+  }
+
+  function termTables(rows) {
+    return tables(rows, ['Solar term', 'Angle', 'English', 'Method', 'Date and time', 'Weekday',
+                         'Turning point'],
+                  (row) => [row.pinyin, `${row.solar_longitude}°`, row.english,
+                            `${row.method} sun`, when(row), row.weekday,
+                            row.turning_point ?? '']);
+  }
+
+  return {
+    // The format the page asks the core for to show a view.
+    formatOf: (view) => (view === 'events' || view === 'terms' ? 'json' : 'text'),
+
+    show(core, request, text) {
+      const output = $('output');
+      let parts;
+      if (request.format === 'json') {
+        const rows = JSON.parse(text);
+        parts = request.view === 'terms' ? termTables(rows) : eventTables(core, rows);
+        if (rows.length === 0) parts = [cell('p', 'Nothing to show for these years.')];
+      } else {
+        parts = [cell('pre', text || 'Nothing to show for these years.', {tabindex: '0'})];
+      }
+      output.replaceChildren(...parts);
+      $('message').textContent = '';
+      $('result').setAttribute('aria-busy', 'false');
+    },
+
+    showProblem(text) {
+      $('message').textContent = text;
+      $('output').replaceChildren();
+      $('result').setAttribute('aria-busy', 'false');
+    },
+
+    save(request, text) {
+      const types = {ics: 'text/calendar', csv: 'text/csv', json: 'application/json'};
+      const blob = new Blob([text], {type: `${types[request.format]};charset=utf-8`});
+      const link = document.createElement('a');
+      link.href = URL.createObjectURL(blob);
+      link.download = `kalvest-${request.years}-${request.view}.${request.format}`;
+      document.body.append(link);
+      link.click();
+      link.remove();
+      setTimeout(() => URL.revokeObjectURL(link.href), 0);
+    },
+  };
+})();
