@@ -1,13 +1,24 @@
 #!/bin/bash
 # Installs the Debian packages that building, running and testing Kalvest
 # need, skipping those already installed. Needs root (or sudo).
-#   tools/deps.sh [--windows]
+#   tools/deps.sh [--windows] [--web]
 # --windows adds what the Windows cross-build under Wine needs (the test
-# command's tools/test-windows.sh); the run command does without it.
+# command's tools/test-windows.sh); --web what the browser build and its
+# tests need (tools/test-web.sh): Emscripten, Chromium and its driver. The
+# run command does without both. The browser's packages are large and not
+# on every mirror: when they cannot be installed, this says so and goes on,
+# and the browser tests say that they are skipped.
 set -euo pipefail
 
 windows=0
-[[ ${1:-} == --windows ]] && windows=1
+web=0
+for argument in "$@"; do
+    case $argument in
+        --windows) windows=1 ;;
+        --web) web=1 ;;
+        *) echo "usage: tools/deps.sh [--windows] [--web]" >&2; exit 2 ;;
+    esac
+done
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
@@ -55,18 +66,35 @@ if ((refresh)); then
     "${run_as_root[@]}" apt-get update -q
 fi
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
+# The packages of a list that are not installed yet.
+missing_of() {
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            echo "$package"
+        fi
+    done
+}
 
-if ((${#missing[@]} == 0)); then
-    exit 0
+export DEBIAN_FRONTEND=noninteractive
+updated=0
+mapfile -t missing < <(missing_of "${packages[@]}")
+if ((${#missing[@]} > 0)); then
+    echo "Installing: ${missing[*]}"
+    "${run_as_root[@]}" apt-get update -q
+    updated=1
+    "${run_as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${run_as_root[@]}" apt-get update -q
-"${run_as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+if ((web)); then
+    # The browser build: Emscripten (with its node), the headless browser
+    # and its driver for the page's test, and Selenium to drive it.
+    mapfile -t missing < <(missing_of emscripten chromium chromium-driver python3-selenium)
+    if ((${#missing[@]} > 0)); then
+        echo "Installing for the browser build: ${missing[*]}"
+        ((updated)) || "${run_as_root[@]}" apt-get update -q
+        if ! "${run_as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+            echo "Could not install ${missing[*]}: the browser build and its tests will be skipped"
+        fi
+    fi
+fi

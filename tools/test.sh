@@ -8,11 +8,14 @@
 #   2. Clang under AddressSanitizer and UndefinedBehaviorSanitizer (with
 #      LeakSanitizer): every test;
 #   3. Clang with libFuzzer: every fuzz target for 10 seconds;
-#   4. MinGW-w64 for Windows: the Qt-free parts, run under Wine.
+#   4. Emscripten for the browser: the core in WebAssembly compared with
+#      kalvest-cli under node, and the page walked through in headless
+#      Chromium (skipped, with one line, where they cannot be installed);
+#   5. MinGW-w64 for Windows: the Qt-free parts, run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/deps.sh --windows
+tools/deps.sh --windows --web
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
@@ -55,6 +58,9 @@ cmake -S . -B build-fuzz "${strict[@]}" -DCMAKE_BUILD_TYPE=Release -DKALVEST_FUZ
       -DKALVEST_WITH_GUI=OFF -DKALVEST_WITH_TESTS=OFF -DKALVEST_WITH_BENCH=OFF
 cmake --build build-fuzz -j "$jobs" --target kalvest_fuzz
 tools/fuzz.sh build-fuzz 10
+
+# The browser build, compared with the first build's kalvest-cli.
+tools/test-web.sh build-web build-release
 
 # The Windows cross-build, compared with the first build's programs.
 wait "$prefix_job" || true
