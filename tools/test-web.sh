@@ -51,9 +51,9 @@ size_line() {
     printf '%-36s %9d bytes, %8d gzip\n' "$name" "$raw" "$gzipped"
 }
 size_line "kalvest.wasm (zone data inside)" cat "$site/kalvest.wasm"
-size_line "  of it the zone files" tar -C "$build/web/zoneinfo" -cf - .
+size_line "  of it the zone files" find "$build/web/zoneinfo" -type f -exec cat {} +
 size_line "kalvest.js" cat "$site/kalvest.js"
-size_line "the whole site" tar -C "$site" -cf - .
+size_line "every file of the site" find "$site" -type f -exec cat {} +
 
 if ! command -v chromium >/dev/null || [[ ! -x /usr/bin/chromedriver ]] ||
    ! /usr/bin/python3 -c 'import selenium, icalendar' 2>/dev/null; then

@@ -1,6 +1,6 @@
 // What the page's script sees of the core (embind): the listings, the
-// zone database's names and release, the window's captions, fixed zones
-// and calendars, the output lines' event labels and the program's
+// zone database's names and release, the year check, the window's captions
+// and fixed zones, the output lines' event labels and the program's
 // version. Each is one call of the core or one of its tables.
 #include <emscripten/bind.h>
 
@@ -10,10 +10,10 @@
 
 #include "common/program_version.h"
 #include "datetime/zone_database.h"
-#include "main_window/calculation_run.h"
-#include "main_window/calendar_list.h"
-#include "main_window/event_names.h"
-#include "main_window/zone_list.h"
+#include "run/calculation_run.h"
+#include "run/event_names.h"
+#include "run/year_input.h"
+#include "run/zone_list.h"
 #include "web/bindings/listing_request.h"
 
 namespace kalvest::web {
@@ -26,11 +26,6 @@ std::vector<std::string> FixedZones() {
     std::vector<std::string> texts;
     for (const ZoneEntry& entry : ZoneList()) texts.push_back(entry.text);
     return texts;
-}
-
-// The calendar list's entries, Gregorian first.
-std::vector<std::string> CalendarNames() {
-    return {kCalendarEntries.begin(), kCalendarEntries.end()};
 }
 
 // The captions of the window's event boxes, by code.
@@ -63,6 +58,36 @@ std::string EventLabelOf(const std::string& kind, int code, const std::string& m
     return EventLabel(DefaultEventNames(), {line_kind, static_cast<std::int16_t>(code), mark});
 }
 
+// A typed year, checked as kalvest-cli checks it (-3000 through 3000): the
+// year, or why it is none.
+struct YearAnswer {
+    bool accepted = false;
+    int year = 0;
+    std::string message;
+};
+
+YearAnswer CheckYear(const std::string& text) {
+    const YearCheck check = CheckYearText(text, kCommandLineYears);
+    YearAnswer answer;
+    switch (check.verdict) {
+    case YearVerdict::kAccepted:
+        answer.accepted = true;
+        answer.year = *check.value;
+        break;
+    case YearVerdict::kMissing:
+        answer.message = kYearMissingMessage;
+        break;
+    case YearVerdict::kNotWhole:
+        answer.message = kYearNotWholeMessage;
+        break;
+    case YearVerdict::kOutOfRange:
+        answer.message = "The year must lie between " + std::to_string(kCommandLineYears.first) +
+                         " and " + std::to_string(kCommandLineYears.last) + ".";
+        break;
+    }
+    return answer;
+}
+
 }  // namespace
 }  // namespace kalvest::web
 
@@ -86,15 +111,19 @@ EMSCRIPTEN_BINDINGS(kalvest) {
         .field("status", &ListingResult::status)
         .field("text", &ListingResult::text)
         .field("error", &ListingResult::error);
+    value_object<kalvest::web::YearAnswer>("YearAnswer")
+        .field("accepted", &kalvest::web::YearAnswer::accepted)
+        .field("year", &kalvest::web::YearAnswer::year)
+        .field("message", &kalvest::web::YearAnswer::message);
     register_vector<std::string>("StringList");
     function("listing", &kalvest::web::MakeListing);
     function("zoneNames", &kalvest::ZoneDatabaseNames);
     function("zoneDatabaseVersion", &kalvest::ZoneDatabaseVersion);
     function("knowsZone", &kalvest::web::KnowsZone);
+    function("checkYear", &kalvest::web::CheckYear);
     function("eventLabel", &kalvest::web::EventLabelOf);
     function("programVersion", &kalvest::web::ProgramVersion);
     function("fixedZones", &kalvest::web::FixedZones);
-    function("calendarNames", &kalvest::web::CalendarNames);
     function("quarterCaptions", &kalvest::web::QuarterCaptions);
     function("crossQuarterCaptions", &kalvest::web::CrossQuarterCaptions);
 }

@@ -12,7 +12,7 @@
 
 #include "cli/cli.h"
 #include "cli/cli_options.h"
-#include "main_window/zone_list.h"
+#include "run/zone_list.h"
 
 namespace kalvest::web {
 namespace {

@@ -57,6 +57,9 @@ add({zone: 'Europe/Dublin', years: '1900..2100', view: 'eclipses', format: 'csv'
 add({zone: 'Australia/Lord_Howe', years: '1900..2100', view: 'grid', southern: true,
      precise: true, seconds: true});
 add({zone: 'GMT-03:30', years: '-3000..3000', events: 'imbolc,june', method: 'mean'});
+// Zones whose history before 1970 comes from backzone, as in Debian's files.
+add({zone: 'Europe/Oslo', years: '1900..1969', format: 'csv'});
+add({zone: 'Atlantic/Reykjavik', years: '1900..1969', view: 'moon'});
 for (const view of ['events', 'terms', 'moon']) {
   add({zone: 'Europe/Dublin', years: '2000..2030', view, format: 'ics'});
 }
