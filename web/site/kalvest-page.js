@@ -20,9 +20,6 @@
       list.delete();
       return items;
     };
-    toArray(core.calendarNames()).forEach((name, i) => {
-      $('calendar').add(new Option(name, i === 0 ? 'gregorian' : 'julian'));
-    });
     const box = (fieldset, code, caption) => {
       const label = document.createElement('label');
       const input = document.createElement('input');
@@ -33,10 +30,13 @@
     };
     toArray(core.quarterCaptions()).forEach((c, i) => box('quarters', eventCodes[i], c));
     toArray(core.crossQuarterCaptions()).forEach((c, i) => box('cross-quarters', crossCodes[i], c));
-    const names = [...toArray(core.zoneNames()), ...toArray(core.fixedZones())];
-    $('zone-names').append(...names.map((name) => new Option(name)));
     $('about').textContent += ` Kalvest ${core.programVersion()}; time zone data: ` +
         `IANA tzdata ${core.zoneDatabaseVersion()}.`;
+    // The long list of zones only after the first result is shown.
+    setTimeout(() => {
+      const names = [...toArray(core.zoneNames()), ...toArray(core.fixedZones())];
+      $('zone-names').append(...names.map((name) => new Option(name)));
+    }, 0);
   }
 
   // The choices as plain values: from the controls, the address or storage.
@@ -85,15 +85,12 @@
 
   // The request for the core, or the reason there is none.
   function requestOf(c, format) {
-    const yearText = /^[+-]?\d{1,4}$/;
-    if (!yearText.test(c.year) || (c.to && !yearText.test(c.to))) {
-      return {problem: 'The year must be a whole number from -3000 through 3000.'};
-    }
-    const first = Number(c.year);
-    const last = c.to ? Number(c.to) : first;
-    if (first < -3000 || last > 3000 || last < -3000 || first > 3000) {
-      return {problem: 'The year must lie between -3000 and 3000.'};
-    }
+    const from = core.checkYear(c.year);
+    if (!from.accepted) return {problem: from.message};
+    const to = c.to ? core.checkYear(c.to) : from;
+    if (!to.accepted) return {problem: to.message};
+    const first = from.year;
+    const last = to.year;
     if (last < first) return {problem: 'The second year must not come before the first.'};
     if (last - first >= 100) return {problem: 'A range takes at most 100 years.'};
     if (!c.tz || !(core.knowsZone(c.tz) || /^GMT([+-]\d\d:\d\d)?$/.test(c.tz))) {
@@ -121,6 +118,7 @@
     if (problem) return KalvestViews.showProblem(problem);
     const started = performance.now();
     const result = core.listing(request);
+    window.kalvestTimings.lastCoreMs = performance.now() - started;
     if (result.status !== 0) return KalvestViews.showProblem(result.error);
     KalvestViews.show(core, request, result.text);
     window.kalvestTimings.lastRunMs = performance.now() - started;

@@ -1,5 +1,5 @@
 // How the page shows a listing the core made: the turning points and the
-// solar terms as tables (from the JSON rows, the labels from the core),
+// solar terms as tables (from the CSV rows, the labels from the core),
 // the grid and the Moon as the program's own text lines; and how a listing
 // becomes a file to download.
 'use strict';
@@ -35,11 +35,37 @@ const KalvestViews = (function () {
     });
   }
 
+  // The rows of the core's CSV (RFC 4180: a field with a comma, a quote or
+  // a line break is quoted, its quotes doubled) as objects by column; CSV
+  // is the lightest of the core's formats to write and to read.
+  function csvRows(text) {
+    const records = [];
+    let record = [];
+    let field = '';
+    let quoted = false;
+    for (let i = 0; i < text.length; ++i) {
+      const c = text[i];
+      if (quoted) {
+        if (c === '"' && text[i + 1] === '"') { field += '"'; ++i; }
+        else if (c === '"') quoted = false;
+        else field += c;
+      } else if (c === '"') quoted = true;
+      else if (c === ',') { record.push(field); field = ''; }
+      else if (c === '\n' || c === '\r') {
+        if (c === '\r' && text[i + 1] === '\n') ++i;
+        record.push(field); records.push(record); record = []; field = '';
+      } else field += c;
+    }
+    if (field || record.length) { record.push(field); records.push(record); }
+    const [columns, ...rows] = records;
+    return rows.map((values) => Object.fromEntries(columns.map((name, i) => [name, values[i]])));
+  }
+
   const when = (row) => `${row.date} ${row.time} ${row.zone}`;
 
   function eventTables(core, rows) {
     return tables(rows, ['Event', 'Date and time', 'Weekday'],
-                  (row) => [core.eventLabel(row.kind, row.code, row.method ?? ''), when(row),
+                  (row) => [core.eventLabel(row.kind, Number(row.code), row.method), when(row),
                             row.weekday]);
   }
 
@@ -48,18 +74,18 @@ const KalvestViews = (function () {
                          'Turning point'],
                   (row) => [row.pinyin, `${row.solar_longitude}°`, row.english,
                             `${row.method} sun`, when(row), row.weekday,
-                            row.turning_point ?? '']);
+                            row.turning_point]);
   }
 
   return {
     // The format the page asks the core for to show a view.
-    formatOf: (view) => (view === 'events' || view === 'terms' ? 'json' : 'text'),
+    formatOf: (view) => (view === 'events' || view === 'terms' ? 'csv' : 'text'),
 
     show(core, request, text) {
       const output = $('output');
       let parts;
-      if (request.format === 'json') {
-        const rows = JSON.parse(text);
+      if (request.format === 'csv') {
+        const rows = csvRows(text);
         parts = request.view === 'terms' ? termTables(rows) : eventTables(core, rows);
         if (rows.length === 0) parts = [cell('p', 'Nothing to show for these years.')];
       } else {

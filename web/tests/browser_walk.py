@@ -8,8 +8,9 @@ the first result and the range took, and keeps a screenshot.
 
 Usage: browser_walk.py SITE_DIR WORK_DIR
 """
-import http.server
 import json
+import os
+import shutil
 import socket
 import subprocess
 import sys
@@ -30,6 +31,8 @@ downloads = work / "downloads"
 downloads.mkdir(exist_ok=True)
 for old in downloads.iterdir():
     old.unlink()
+# A new browser profile each time: no service worker of an earlier build.
+shutil.rmtree(work / "profile", ignore_errors=True)
 failures = []
 
 
@@ -73,10 +76,11 @@ def row_text(driver, label):
 
 def wait_until(driver, condition, what, seconds=10):
     try:
-        return WebDriverWait(driver, seconds, poll_frequency=0.05).until(lambda d: condition(d))
+        result = WebDriverWait(driver, seconds, poll_frequency=0.05).until(condition)
     except Exception:
-        check(False, what)
-        return None
+        result = None
+    check(bool(result), what)
+    return result
 
 
 port = free_port()
@@ -100,6 +104,7 @@ try:
     timings = driver.execute_script("return window.kalvestTimings")
     load = driver.execute_script(
         "return performance.getEntriesByType('navigation')[0].domContentLoadedEventEnd")
+    print(f"load average {os.getloadavg()[0]:.1f} on {os.cpu_count()} cores")
     print(f"first result {timings['firstResultMs']:.0f} ms after the start of loading "
           f"(document ready at {load:.0f} ms, module at {timings['moduleReadyMs']:.0f} ms, "
           f"controls at {timings['controlsReadyMs']:.0f} ms; core's run and table "
@@ -108,6 +113,10 @@ try:
 
     # The keyboard alone: a new year typed, Tab commits it; Enter on a view.
     year = driver.find_element(By.ID, "year")
+    year.send_keys(Keys.CONTROL, "a")
+    year.send_keys("20x5", Keys.TAB)
+    wait_until(driver, lambda d: d.find_element(By.ID, "message").text == "Invalid input for year.",
+               "a year that is no number gets the program's message")
     year.send_keys(Keys.CONTROL, "a")
     year.send_keys("2025", Keys.TAB)
     wait_until(driver, lambda d: (row_text(d, "Spring (March) equinox") or "").startswith("2025"),
@@ -129,8 +138,9 @@ try:
         document.getElementById('choices').dispatchEvent(new Event('change'));""")
     tables = len(driver.find_elements(By.CSS_SELECTOR, "#output table"))
     check(tables == 100, f"2000 to 2099: {tables} yearly tables")
-    range_ms = driver.execute_script("return window.kalvestTimings.lastRunMs")
-    print(f"100-year range computed in {range_ms:.0f} ms")
+    timings = driver.execute_script("return window.kalvestTimings")
+    print(f"100-year range computed in {timings['lastCoreMs']:.0f} ms, shown in "
+          f"{timings['lastRunMs']:.0f} ms")
 
     # The iCalendar file of one year.
     driver.execute_script("document.getElementById('to-year').value = '';"
@@ -144,12 +154,15 @@ try:
         check(len(events) == 12 and all(e.get("DTSTART") for e in events),
               f"{saved[0].name}: {len(events)} events that python3-icalendar reads")
 
-    # A phone's width: nothing runs off the side.
-    driver.set_window_size(390, 900)
-    overflow = driver.execute_script(
-        "return document.documentElement.scrollWidth - document.documentElement.clientWidth")
-    check(overflow <= 0, f"at a phone's width nothing runs off the side ({overflow} px)")
-    driver.set_window_size(1200, 1400)
+    # A phone's width, and a desktop window at 200 % zoom (half as many
+    # CSS pixels): nothing runs off the side.
+    for width, scale, what in ((360, 3, "a phone's width"), (640, 2, "200 % zoom")):
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": 800, "deviceScaleFactor": scale, "mobile": width < 400})
+        overflow = driver.execute_script(
+            "return document.documentElement.scrollWidth - window.innerWidth")
+        check(overflow <= 0, f"at {what} nothing runs off the side ({overflow} px)")
+    driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     # Offline: once the service worker holds the files, the server goes.
     wait_until(driver, lambda d: d.execute_script(
