@@ -8,14 +8,12 @@
 
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <iostream>
 #include <limits>
 #include <numbers>
-#include <sstream>
-#include <string>
 #include <vector>
 
+#include "ephemeris/lunar_phase_reference_table.h"
 #include "ephemeris/lunar_phase_search.h"
 #include "ephemeris/modern_delta_t.h"
 #include "ephemeris/moon_position.h"
@@ -24,30 +22,9 @@
 namespace kalvest {
 namespace {
 
-struct ReferencePhase {
-    std::int32_t lunation;
-    int phase;
-    double jd_tt;
-    double moon_longitude;  // degrees
-    double moon_distance;   // km
-};
+using testing::ReferencePhase;
 
-std::vector<ReferencePhase> ReadTable() {
-    std::vector<ReferencePhase> rows;
-    std::ifstream file(KALVEST_SOURCE_DIR "/tests/ephemeris/data/lunar_phases_sweph.csv");
-    std::string line;
-    std::getline(file, line);  // header
-    while (std::getline(file, line)) {
-        std::istringstream fields(line);
-        ReferencePhase row{};
-        char comma[4] = {};
-        if (fields >> row.lunation >> comma[0] >> row.phase >> comma[1] >> row.jd_tt >>
-            comma[2] >> row.moon_longitude >> comma[3] >> row.moon_distance) {
-            rows.push_back(row);
-        }
-    }
-    return rows;
-}
+std::vector<ReferencePhase> ReadTable() { return testing::ReadLunarPhaseReference(); }
 
 // Largest and mean absolute error, in seconds.
 struct Errors {
