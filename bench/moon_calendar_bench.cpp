@@ -1,5 +1,6 @@
 // The Moon's calendar of a year: every phase with its eclipses, Delta T
-// and date texts, as the command line and the moon-list window ask for it.
+// and date texts, as the command line and the moon-list window ask for it,
+// classical and precise.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -23,6 +24,20 @@ void BM_MoonCalendarOfYear(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MoonCalendarOfYear)->Arg(2025)->Arg(-2000)->Unit(benchmark::kMicrosecond);
+
+// The same calendar by the precise method: every phase searched from
+// varquel's instant, UT by the modern Delta T (at most 2 ms a year).
+void BM_PreciseMoonCalendarOfYear(benchmark::State& state) {
+    const auto year = static_cast<std::int32_t>(state.range(0));
+    const kalvest::FixedOffsetZone zone(3600, "GMT+01:00");
+    for (auto _ : state) {
+        auto phases = kalvest::MoonCalendarOfYear(year, kalvest::kCalendarGregorian, zone,
+                                                  kalvest::TimePrecision::kSeconds,
+                                                  kalvest::MoonMethod::kPrecise);
+        benchmark::DoNotOptimize(phases.data());
+    }
+}
+BENCHMARK(BM_PreciseMoonCalendarOfYear)->Arg(2025)->Arg(-2000)->Unit(benchmark::kMicrosecond);
 
 // A zone of the time zone database with daylight saving time, whose
 // offset and abbreviation are looked up for every instant.

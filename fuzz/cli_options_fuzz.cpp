@@ -49,10 +49,10 @@ void CheckOutcome(const std::vector<std::string>& args) {
         Check(!o.southern || o.grid || o.wheel_file);
         Check(!(o.terms && o.grid));
         Check(!o.eclipses_only || o.moon);
-        Check(!(o.moon && (o.grid || o.precise)));
+        Check(!(o.moon && o.grid));
         Check(!(o.moon && o.terms) || o.wheel_file);
         if (o.wheel_file) {
-            Check(o.first_year == o.last_year && !o.grid && !o.precise && !o.seconds);
+            Check(o.first_year == o.last_year && !o.grid && !o.seconds);
             Check(!o.eclipses_only && o.format == OutputFormat::kText);
             Check(WheelPictureFormatOfFileName(*o.wheel_file) == o.wheel_format);
             Check(o.png_width >= kWheelMinimumPngWidth && o.png_width <= kWheelMaximumPngWidth);

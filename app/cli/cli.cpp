@@ -94,7 +94,8 @@ void DrawWheel(const CliOptions& options, const WheelPictureWriter& write_wheel)
                                .southern = options.southern,
                                .moon = options.moon,
                                .terms = options.terms,
-                               .zone_name = ZoneName(options)};
+                               .zone_name = ZoneName(options),
+                               .precise = options.precise};
     const WheelLayout layout = MakeWheelLayout(request, *zone);
     const std::string& path = *options.wheel_file;
     const std::string failure =
@@ -135,7 +136,8 @@ std::string Produce(const CliOptions& options, std::string& note) {
                                   .calendar_code = selection.calendar_code,
                                   .eclipses_only = options.eclipses_only,
                                   .include_weekday = selection.include_weekday,
-                                  .precision = Precision(options)};
+                                  .precision = Precision(options),
+                                  .precise = options.precise};
     std::size_t lines_a_year = PlanRun(selection).size();
     if (options.terms) lines_a_year = kSolarTermCount * (selection.true_sun + selection.mean_sun);
     if (options.moon) lines_a_year = 50;  // 49 to 51 phases

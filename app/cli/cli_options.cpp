@@ -47,8 +47,10 @@ const char* const kHelp =
     "                     kalvest-cli 2025 --terms --method true --tz Asia/Shanghai\n"
     "  --precise        equinoxes and solstices as the instants the Sun's longitude\n"
     "                   reaches 0, 90, 180 and 270 degrees, instead of by the\n"
-    "                   series, with a modern Delta T; see below\n"
+    "                   series, with a modern Delta T; with --moon or --eclipses\n"
+    "                   the phases from the Moon's longitude; see below\n"
     "                     kalvest-cli 2021 --precise --seconds --events march\n"
+    "                     kalvest-cli 2025 --moon --precise --seconds --tz UTC\n"
     "  --seconds        every time to the second instead of the minute\n"
     "                     kalvest-cli 2021 --seconds\n"
     "  --calendar C     dates in the proleptic gregorian calendar (the default)\n"
@@ -131,15 +133,27 @@ const char* const kHelp =
     "(the class of varquel.h, 0 for none), eclipse_kind, saros, greatest_jd_ut,\n"
     "greatest_local, gamma, mag_penumbral, mag_umbral, and for each contact of a\n"
     "lunar eclipse (penumbral_begin, partial_begin, total_begin, total_end,\n"
-    "partial_end, penumbral_end) its _jd_ut and _local. iCalendar adds each lunar\n"
-    "eclipse as an event from its first to its last contact.\n"
+    "partial_end, penumbral_end) its _jd_ut and _local, and last method (classical\n"
+    "or precise). iCalendar adds each lunar eclipse as an event from its first to\n"
+    "its last contact.\n"
+    "\n"
+    "With --moon or --eclipses and --precise each phase is the instant at which\n"
+    "the Moon's apparent longitude exceeds the Sun's by 0, 90, 180 or 270 degrees,\n"
+    "found from the classical instant, within a second of the DE431 ephemeris\n"
+    "over 1900-2100 where the classical series errs by up to 17 seconds, and\n"
+    "Universal Time comes from the modern Delta T. So the phases (jde, jd_ut,\n"
+    "delta_t_minutes) are precise, and so are the greatest eclipse, moved by as\n"
+    "much as its new or full moon, and the contacts, which keep their distances\n"
+    "from it; the eclipse's kind, saros, gamma, magnitudes and the durations of\n"
+    "its phases stay classical.\n"
     "\n"
     "The wheel (--wheel) shows the year as a circle, 1 January at the top and\n"
     "clockwise: the equinoxes and solstices as spokes, each cross-quarter day by\n"
     "the true sun (solid) and the mean sun (dashed) with the gap between them,\n"
     "month ticks, and the names, dates and times in the chosen calendar and zone\n"
     "(the southern hemisphere's names with --southern). It takes --calendar,\n"
-    "--zone or --tz, --southern, --moon and --terms. SVG and PDF (an A4 page)\n"
+    "--zone or --tz, --southern, --moon, --terms and --precise (every instant,\n"
+    "the moons among them, as --precise computes it). SVG and PDF (an A4 page)\n"
     "keep their texts as text. A file that cannot be written gets one line on\n"
     "standard error and exit status 1, and no file, not even a part of one.\n";
 
@@ -310,7 +324,7 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     CLI::Option* grid_option = app.add_flag("--grid", grid);
     app.add_flag("--southern", southern);
     CLI::Option* terms_option = app.add_flag("--terms", terms);
-    CLI::Option* precise_option = app.add_flag("--precise", precise);
+    app.add_flag("--precise", precise);
     CLI::Option* seconds_option = app.add_flag("--seconds", seconds);
     // A repeated option: the last one counts.
     for (CLI::Option* option : {events_option, method_option, calendar_option,
@@ -330,13 +344,12 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     moon_option->excludes(eclipses_option);
     for (CLI::Option* option : {moon_option, eclipses_option}) {
         option->excludes(grid_option)->excludes(events_option)->excludes(method_option);
-        option->excludes(precise_option);
     }
-    // The wheel draws every event of one year by the window's computation;
-    // the options that choose or write lines have no part in it.
+    // The wheel draws every event of one year, as the window computes them
+    // or, with --precise, precisely; the options that choose or write lines
+    // have no part in it.
     for (CLI::Option* option : {grid_option, events_option, method_option, weekday_option,
-                                format_option, eclipses_option, precise_option,
-                                seconds_option}) {
+                                format_option, eclipses_option, seconds_option}) {
         wheel_option->excludes(option);
     }
     size_option->needs(wheel_option);

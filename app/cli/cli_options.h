@@ -30,7 +30,8 @@ struct CliOptions {
     // of its events.
     bool terms = false;
     // --precise: every instant by the Sun's longitude and the modern
-    // Delta T instead of as the window computes it.
+    // Delta T instead of as the window computes it; the Moon's phases by
+    // its longitude (MoonMethod::kPrecise), in the listings and the wheel.
     bool precise = false;
     bool seconds = false;  // --seconds: every time to the second
     // --moon (every phase) or --eclipses (only the new and full moons with

@@ -33,6 +33,8 @@ const std::vector<std::string>& Columns() {
             c.push_back(key + "_jd_ut");
             c.push_back(key + "_local");
         }
+        // Last, so that the columns before it stay where they were.
+        c.push_back("method");
         return c;
     }();
     return columns;
@@ -145,18 +147,11 @@ void AddInstantFields(std::vector<FieldValue>& fields,
                              : FieldValue::Null());
 }
 
-void FillFields(std::vector<FieldValue>& fields, std::int32_t year, const MoonPhaseEvent& p) {
-    const LocalTime& local = p.instant.local;
-    fields.clear();
-    fields.push_back(FieldValue::Integer(year));
-    fields.push_back(FieldValue::Integer(p.lunation));
-    fields.push_back(FieldValue::Text(std::string(MoonPhaseKey(p.phase))));
-    fields.push_back(JdValue(p.jde));
-    AppendInstantFields(p.instant.jd_ut, p.delta_t_minutes, local, fields);
-    const Eclipse* e = p.eclipse ? &*p.eclipse : nullptr;
-    fields.push_back(FieldValue::Integer(e ? e->eclipse_class : kNoEclipse));
+// The eclipse's columns, from eclipse_kind to the last contact.
+void AddEclipseFields(std::vector<FieldValue>& fields, const Eclipse* e) {
     if (!e) {
-        fields.resize(Columns().size(), FieldValue::Null());
+        // Null up to the method's column.
+        fields.resize(Columns().size() - 1, FieldValue::Null());
         return;
     }
     fields.push_back(FieldValue::Text(std::string(EclipseClassName(e->eclipse_class))));
@@ -173,6 +168,20 @@ void FillFields(std::vector<FieldValue>& fields, std::int32_t year, const MoonPh
     }
 }
 
+void FillFields(std::vector<FieldValue>& fields, std::int32_t year, const MoonPhaseEvent& p) {
+    const LocalTime& local = p.instant.local;
+    fields.clear();
+    fields.push_back(FieldValue::Integer(year));
+    fields.push_back(FieldValue::Integer(p.lunation));
+    fields.push_back(FieldValue::Text(std::string(MoonPhaseKey(p.phase))));
+    fields.push_back(JdValue(p.jde));
+    AppendInstantFields(p.instant.jd_ut, p.delta_t_minutes, local, fields);
+    const Eclipse* e = p.eclipse ? &*p.eclipse : nullptr;
+    fields.push_back(FieldValue::Integer(e ? e->eclipse_class : kNoEclipse));
+    AddEclipseFields(fields, e);
+    fields.push_back(FieldValue::Text(std::string(MoonMethodKey(p.method))));
+}
+
 }  // namespace
 
 void ListMoonEvents(const MoonListingRequest& request, const TimeZone& zone,
@@ -181,9 +190,10 @@ void ListMoonEvents(const MoonListingRequest& request, const TimeZone& zone,
     // One event, refilled for every phase: its strings and fields keep
     // their memory from phase to phase.
     ListedEvent event;
+    const MoonMethod method = MoonMethodFor(request.precise);
     for (std::int32_t year = request.first_year; year <= request.last_year; ++year) {
         for (const MoonPhaseEvent& phase :
-             MoonCalendarOfYear(year, request.calendar_code, zone, request.precision)) {
+             MoonCalendarOfYear(year, request.calendar_code, zone, request.precision, method)) {
             if (request.eclipses_only && !phase.eclipse) continue;
             event.section = year;
             event.text_line = PhaseText(phase, request.include_weekday);

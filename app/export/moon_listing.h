@@ -19,10 +19,14 @@ struct MoonListingRequest {
     bool eclipses_only = false;    // only the new and full moons with an eclipse
     bool include_weekday = false;  // the text lines end with the weekday
     TimePrecision precision = TimePrecision::kMinutes;  // every time to the minute or second
+    // The phases by MoonMethod::kPrecise instead of varquel's series alone,
+    // as --precise and the window's precise option ask.
+    bool precise = false;
 };
 
 // Every phase of each year (or only those with an eclipse) in time order;
-// each year is one section. Throws LibraryError when varquel is missing.
+// each year is one section. Throws LibraryError when varquel is missing,
+// and std::out_of_range for a year the moon calendar does not reach.
 //
 // Columns, in order: year, lunation, phase ("new", "first_quarter",
 // "full", "last_quarter"), jde, jd_ut, delta_t_minutes, date, time, zone
@@ -35,7 +39,8 @@ struct MoonListingRequest {
 // zone text ("2025-09-07 CE 19:53 IST"). Values that a phase does not have
 // are null: the eclipse's fields but `eclipse` itself without an eclipse,
 // the magnitudes and contacts of a solar eclipse, the contacts of phases
-// of a lunar eclipse that do not occur.
+// of a lunar eclipse that do not occur. The last column, method, says how
+// the phases were computed: "classical" or "precise" (MoonMethodKey).
 //
 // The text of a phase is one line in the style of the solar events'
 // ("Full moon ..................... 2025-03-14 CE 06:54 GMT"); an eclipse

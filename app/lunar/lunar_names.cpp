@@ -54,6 +54,10 @@ std::string_view MoonPhaseKey(MoonPhase phase) {
     return Lookup(kKeys, static_cast<std::int64_t>(phase));
 }
 
+std::string_view MoonMethodKey(MoonMethod method) {
+    return method == MoonMethod::kPrecise ? "precise" : "classical";
+}
+
 std::string_view MoonPhaseName(MoonPhase phase) {
     static constexpr std::array<std::string_view, 4> kNames{"New moon", "First quarter",
                                                             "Full moon", "Last quarter"};

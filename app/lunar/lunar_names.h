@@ -12,6 +12,9 @@ namespace kalvest {
 // "new", "first_quarter", "full", "last_quarter".
 std::string_view MoonPhaseKey(MoonPhase phase);
 
+// "classical", "precise".
+std::string_view MoonMethodKey(MoonMethod method);
+
 // "New moon", "First quarter", "Full moon", "Last quarter".
 std::string_view MoonPhaseName(MoonPhase phase);
 

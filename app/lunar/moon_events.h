@@ -35,6 +35,22 @@ enum class MoonPhase : std::int32_t {
     kLastQuarter = 3,
 };
 
+// How a moon calendar computes its phases: by varquel's classical series,
+// UT by the program's Delta T; or precisely, each phase searched on the
+// apparent longitudes of the Moon and the Sun from varquel's instant
+// (PreciseLunarPhase), UT by the modern Delta T. An eclipse keeps varquel's
+// class, magnitudes, gamma and semidurations either way; precisely, its
+// greatest eclipse moves by what the search moved the syzygy, and its
+// contacts with it.
+enum class MoonMethod : std::int32_t {
+    kClassical = 0,
+    kPrecise = 1,
+};
+// The method of a request's `precise` flag.
+constexpr MoonMethod MoonMethodFor(bool precise) {
+    return precise ? MoonMethod::kPrecise : MoonMethod::kClassical;
+}
+
 // varquel's eclipse classes (the `eclipse` field of its phase record):
 // 0 none, 1..7 solar, 8..10 lunar.
 enum EclipseClass : std::int32_t {
@@ -80,7 +96,8 @@ struct Eclipse {
     std::int32_t eclipse_class = kNoEclipse;  // 1..10, never kNoEclipse
     std::int32_t saros = 0;                   // saros series, 1..223
     // Greatest eclipse, Julian Ephemeris Day (TT); and in UT with its
-    // local time.
+    // local time. By MoonMethod::kPrecise varquel's instant shifted by the
+    // precise minus the classical instant of the syzygy.
     double jde_max = 0;
     ZonedInstant greatest;
     // Least distance of the shadow axis from the Earth's centre, signed,
@@ -121,8 +138,9 @@ struct MoonPhaseEvent {
     // 0 is the lunation of the new moon of 2000 January 6.
     std::int32_t lunation = 0;
     MoonPhase phase = MoonPhase::kNew;
+    MoonMethod method = MoonMethod::kClassical;  // how the instants were computed
     double jde = 0;              // the instant, Julian Ephemeris Day (TT)
-    double delta_t_minutes = 0;  // Delta T (TT - UT) at the instant
+    double delta_t_minutes = 0;  // Delta T (TT - UT) at the instant, of the method
     // The instant in UT (jde - Delta T), with its local time.
     ZonedInstant instant;
     // For a new or full moon with an eclipse.

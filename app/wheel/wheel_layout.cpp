@@ -48,7 +48,8 @@ void AddQuarters(const WheelRequest& request, const TimeZone& zone, const YearSp
     const int kind = request.southern ? kKindQuarterSouth : kKindQuarterNorth;
     EuroDate record{};
     for (std::int16_t event = 0; event < 4; ++event) {
-        const double jd = ComputeInstant({kLineEquinoxSolstice, event, kMethodNone}, request.year).jd;
+        const double jd = ComputeInstant({kLineEquinoxSolstice, event, kMethodNone}, request.year,
+                                         request.precise).jd;
         WheelQuarter& quarter = layout.quarters[event];
         quarter.event = event;
         quarter.name = names[kind][event];
@@ -66,9 +67,11 @@ void AddCrossQuarters(const WheelRequest& request, const TimeZone& zone, const Y
     for (std::int16_t code = 0; code < 4; ++code) {
         // True sun first, as every run of the program computes them.
         const double true_sun =
-            ComputeInstant({kLineCrossQuarter, code, kMethodTrueSun}, request.year).jd;
+            ComputeInstant({kLineCrossQuarter, code, kMethodTrueSun}, request.year,
+                           request.precise).jd;
         const double mean_sun =
-            ComputeInstant({kLineCrossQuarter, code, kMethodMeanSun}, request.year).jd;
+            ComputeInstant({kLineCrossQuarter, code, kMethodMeanSun}, request.year,
+                           request.precise).jd;
         WheelCrossQuarter& day = layout.cross_quarters[code];
         day.code = code;
         day.name = names[kind][code];
@@ -106,8 +109,9 @@ void AddMonths(const WheelRequest& request, const TimeZone& zone, const YearSpan
 
 void AddMoons(const WheelRequest& request, const TimeZone& zone, const YearSpan& span,
               WheelLayout& layout) {
-    for (const MoonPhaseEvent& phase :
-         MoonCalendarOfYear(request.year, request.calendar_code, zone)) {
+    const MoonMethod method = MoonMethodFor(request.precise);
+    for (const MoonPhaseEvent& phase : MoonCalendarOfYear(
+             request.year, request.calendar_code, zone, TimePrecision::kMinutes, method)) {
         if (phase.phase != MoonPhase::kNew && phase.phase != MoonPhase::kFull) continue;
         EuroDate record{};
         ToLocalTime(phase.instant.jd_ut, zone, request.calendar_code, record);
@@ -125,7 +129,8 @@ void AddMoons(const WheelRequest& request, const TimeZone& zone, const YearSpan&
 }
 
 void AddTerms(const WheelRequest& request, const YearSpan& span, WheelLayout& layout) {
-    for (const SolarTerm& term : SolarTermsOfYear(request.year, SolarTermMethod::kTrueSun, false)) {
+    for (const SolarTerm& term :
+         SolarTermsOfYear(request.year, SolarTermMethod::kTrueSun, request.precise)) {
         layout.terms.push_back({span.Turn(term.instant.jd_ut), term.name.ascii,
                                 term.name.longitude_degrees, term.name.event_kind >= 0});
     }

@@ -28,6 +28,10 @@ struct WheelRequest {
     bool terms = false;     // a ring of the 24 solar terms by the true sun
     // How the title names the zone: "Europe/Dublin", "GMT+05:30".
     std::string zone_name;
+    // Every instant precisely, as --precise and the window's precise option
+    // ask: the turning points and solar terms by ComputeInstant's and
+    // SolarTermsOfYear's precise forms, the moons by MoonMethod::kPrecise.
+    bool precise = false;
 };
 
 // An equinox or a solstice.
@@ -110,7 +114,8 @@ struct WheelLayout {
 };
 
 // The layout of `request.year` in `zone`, each instant as the window
-// computes it and written by the program's local-time text. Needs
+// computes it (or precisely, as the request says) and written by the
+// program's local-time text. Needs
 // InitPeriodicTerms; throws LibraryError when varquel is missing, and
 // std::out_of_range for a year the moon calendar does not reach.
 WheelLayout MakeWheelLayout(const WheelRequest& request, const TimeZone& zone);

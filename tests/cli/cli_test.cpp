@@ -231,7 +231,6 @@ TEST(Cli, BadRangesZonesAndFormatsNameTheArgument) {
         {{"2025", "--wheel", "wheel.png", "--eclipses"}, "--eclipses"},
         {{"2025", "--wheel", "wheel.png", "--grid"}, "--grid"},
         {{"2025", "--wheel", "wheel.png", "--seconds"}, "--seconds"},
-        {{"2025", "--wheel", "wheel.png", "--precise"}, "--precise"},
     };
     for (const auto& [args, named] : bad) {
         const Result r = RunTool(args);
@@ -304,6 +303,10 @@ TEST(Cli, WheelHandsTheYearsLayoutToThePainter) {
     EXPECT_EQ(calls[1].layout.subtitle, "Gregorian calendar, Europe/Dublin, Northern Hemisphere");
     EXPECT_EQ(calls[1].layout.quarters[1].time_text.substr(20), "IST");
     EXPECT_TRUE(calls[1].layout.moons.empty());
+    // --precise draws the precise wheel: its equinox is the precise listing's.
+    EXPECT_EQ(RunCli({"2025", "--wheel", "w.svg", "--precise"}, out, err, writer), 0);
+    EXPECT_EQ(calls.back().layout.quarters[0].time_text,
+              RunTool({"2025", "--precise", "--events", "march"}).out.substr(32, 23));
 
     failure = "Permission denied";
     EXPECT_EQ(RunCli({"2025", "--wheel", "/w.svg"}, out, err, writer), 1);
@@ -321,7 +324,7 @@ TEST(Cli, HelpListsEveryOptionAndVersionTheProgramsNumber) {
     for (const char* option : {"YEARS", "--events", "--method", "--calendar", "--zone", "--tz",
                                "--weekday", "--format", "--csv", "--grid", "--southern",
                                "--moon", "--eclipses", "--version", "--help", "LMT", "local mean time",
-                               "--terms", "penumbral_end",
+                               "--terms", "penumbral_end", "method (classical", "stay classical",
                                "--precise", "--seconds", "(pingqi)", "24 equal parts",
                                "Stephenson, Morrison and Hohenkerk", "measured values",
                                "--wheel", "--size", ".svg, .png, .pdf"}) {
@@ -489,6 +492,7 @@ TEST(Cli, SecondsAddSecondsToEveryTimeAndNothingElse) {
         {"2999..3000", "--terms", "--method", "mean", "--csv"},
         {"2025", "--moon", "--tz", "Europe/Dublin", "--weekday"},
         {"2025..2026", "--eclipses", "--format", "json"},
+        {"2025", "--moon", "--precise", "--tz", "Asia/Kathmandu"},
     };
     for (std::vector<std::string> args : runs) {
         const Result minutes = RunTool(args);
@@ -628,6 +632,32 @@ TEST(Cli, MoonPhasesOverARangeAsTextCsvAndJson) {
     EXPECT_EQ(json[2]["total_end_local"], "2025-09-07 CE 19:52 IST");
     EXPECT_TRUE(json[3]["mag_umbral"].is_null());  // a solar eclipse
     EXPECT_EQ(json[3]["iso_utc"].get<std::string>().substr(0, 16), "2025-09-21T19:53");
+}
+
+// --moon --precise: the phases of 2025 to the second, as DE431 has them
+// in TT less the modern Delta T; the classical lines carry the series'
+// error and the window's Delta T. An eclipse keeps its classical kind and
+// magnitude. CSV and JSON end with the method, classical by default.
+TEST(Cli, PreciseMoonPhasesOf2025) {
+    const Result r = RunTool({"2025", "--moon", "--precise", "--seconds", "--tz", "UTC"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(0, 4 * 59),
+              "First quarter ................. 2025-01-06 CE 23:56:17 UTC\n"
+              "Full moon ..................... 2025-01-13 CE 22:26:54 UTC\n"
+              "Last quarter .................. 2025-01-21 CE 20:30:47 UTC\n"
+              "New moon ...................... 2025-01-29 CE 12:35:58 UTC\n");
+    const std::string eclipses = RunTool({"2025", "--eclipses", "--precise"}).out;
+    EXPECT_NE(eclipses.find("\n  Total lunar eclipse, umbral magnitude 1.175\n"),
+              std::string::npos);
+    const auto classical = CsvRows(RunTool({"2025", "--moon", "--csv"}).out);
+    const auto precise = CsvRows(RunTool({"2025", "--moon", "--csv", "--precise"}).out);
+    ASSERT_EQ(precise.size(), classical.size());
+    EXPECT_EQ(classical[0].back(), "method");
+    EXPECT_EQ(classical[1].back(), "classical");
+    EXPECT_EQ(precise[1].back(), "precise");
+    const nlohmann::json json =
+        nlohmann::json::parse(RunTool({"2025", "--eclipses", "--precise", "--format", "json"}).out);
+    EXPECT_EQ(json[0]["method"], "precise");
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 // by tools/reference/lunar_phases_sweph.c); varquel's own instants beside
 // them, for comparison. At each instant the table also gives the Moon's
 // own apparent longitude and distance, which the elongation does not test
-// (the nutation, for one, cancels in it).
+// (the nutation, for one, cancels in it). The precise moon calendar of
+// those years lists each phase once, at the search's instant.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,14 +12,18 @@
 #include <fstream>
 #include <iostream>
 #include <limits>
+#include <map>
 #include <numbers>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "datetime/date_time_text.h"
 #include "ephemeris/lunar_phase_search.h"
 #include "ephemeris/modern_delta_t.h"
 #include "ephemeris/moon_position.h"
+#include "lunar/moon_calendar.h"
 #include "outside/varquel_binding.h"
 
 namespace kalvest {
@@ -100,6 +105,35 @@ TEST(LunarPhaseAccuracy, WithinASecondOfDe431Over1900To2100) {
               << precise[0] << "; classical " << classical[0] << "\n"
               << "quarters (" << precise[1].count << "): precise " << precise[1]
               << "; classical " << classical[1] << "\n";
+}
+
+// Every year 1900-2100 in UTC holds exactly the table's phases whose UT,
+// by the modern Delta T, falls in it.
+TEST(LunarPhaseAccuracy, ThePreciseMoonCalendarListsEachPhaseOnce) {
+    std::map<std::pair<std::int32_t, int>, double> reference;
+    for (const ReferencePhase& row : ReadTable()) {
+        const double jd_ut = row.jd_tt - ModernDeltaTSecondsAt(row.jd_tt) / 86400.0;
+        // 1900 January 1 to 2101 January 1, 0h UT
+        if (jd_ut >= 2415020.5 && jd_ut < 2488434.5) {
+            reference[{row.lunation, row.phase}] = row.jd_tt;
+        }
+    }
+    const FixedOffsetZone utc(0, "UTC");
+    std::size_t listed = 0;
+    double largest = 0.0;
+    for (std::int32_t year = 1900; year <= 2100; ++year) {
+        for (const MoonPhaseEvent& p : MoonCalendarOfYear(
+                 year, kCalendarGregorian, utc, TimePrecision::kMinutes, MoonMethod::kPrecise)) {
+            const auto row = reference.find({p.lunation, static_cast<int>(p.phase)});
+            ASSERT_NE(row, reference.end()) << year << " lunation " << p.lunation;
+            largest = std::fmax(largest, std::fabs(p.jde - row->second) * 86400.0);
+            ++listed;
+        }
+    }
+    EXPECT_LE(largest, 1.0);
+    EXPECT_EQ(listed, reference.size());  // none lost at a year's edge, none twice
+    std::cout << "precise moon calendars 1900..2100: " << listed << " phases, within "
+              << largest << " s of DE431\n";
 }
 
 TEST(LunarPhaseAccuracy, TheMoonItselfAtThoseInstants) {

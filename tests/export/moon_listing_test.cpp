@@ -51,12 +51,18 @@ std::vector<std::string> Lines(const std::string& text) {
 // Every row against the calendar it lists: the same phases in the same
 // order; fields, text lines and calendar entries that agree.
 void CheckListing(std::int32_t first, std::int32_t last, std::int16_t calendar,
-                  const TimeZone& zone) {
-    SCOPED_TRACE(::testing::Message() << first << ".." << last << " calendar " << calendar);
-    const EventList list = MoonEventListing({first, last, calendar, false, true}, zone);
+                  const TimeZone& zone, bool precise = false) {
+    SCOPED_TRACE(::testing::Message() << first << ".." << last << " calendar " << calendar
+                                      << (precise ? " precise" : ""));
+    const MoonMethod method = precise ? MoonMethod::kPrecise : MoonMethod::kClassical;
+    const EventList list = MoonEventListing(
+        {first, last, calendar, false, true, TimePrecision::kMinutes, precise}, zone);
+    // The method's column comes last, after the columns of earlier versions.
+    EXPECT_EQ(list.columns.back(), "method");
     std::size_t i = 0;
     for (std::int32_t year = first; year <= last; ++year) {
-        for (const MoonPhaseEvent& phase : MoonCalendarOfYear(year, calendar, zone)) {
+        for (const MoonPhaseEvent& phase :
+             MoonCalendarOfYear(year, calendar, zone, TimePrecision::kMinutes, method)) {
             ASSERT_LT(i, list.events.size());
             const ListedEvent& event = list.events[i++];
             const Row row(list, event);
@@ -65,6 +71,7 @@ void CheckListing(std::int32_t first, std::int32_t last, std::int16_t calendar,
             EXPECT_EQ(row["year"].integer(), year);
             EXPECT_EQ(row["lunation"].integer(), phase.lunation);
             EXPECT_EQ(row["phase"].text(), MoonPhaseKey(phase.phase));
+            EXPECT_EQ(row["method"].text(), MoonMethodKey(method));
             const LocalTime& local = phase.instant.local;
             EXPECT_EQ(row["date"].text(), local.date);
             EXPECT_EQ(row["zone"].text(), local.zone);
@@ -136,8 +143,10 @@ TEST(MoonListing, RowsLinesAndEntriesAgreeWithTheCalendar) {
     const FixedOffsetZone west(-720 * 60, "GMT-12:00");
     CheckListing(-1, 1, kCalendarJulian, west);
     CheckListing(2024, 2026, kCalendarGregorian, FixedOffsetZone(330 * 60, "GMT+05:30"));
+    CheckListing(-3000, -2999, kCalendarJulian, west, true);
     if (const auto dublin = NamedTimeZone("Europe/Dublin")) {
         CheckListing(1999, 2001, kCalendarGregorian, *dublin);
+        CheckListing(2024, 2026, kCalendarGregorian, *dublin, true);
     } else {
         ADD_FAILURE() << "no zone Europe/Dublin";
     }

@@ -66,10 +66,11 @@ struct Comparison {
     std::vector<ReferenceEclipse> reference = ReadEclipseReference();
     std::vector<MoonPhaseEvent> ours;
     std::vector<const MoonPhaseEvent*> match;  // per reference eclipse, or null
-    Comparison() {
+    explicit Comparison(MoonMethod method) {
         const FixedOffsetZone utc(0, "UTC");
         for (std::int32_t year = 1900; year <= 2100; ++year) {
-            for (MoonPhaseEvent& e : EclipsesOfYear(year, kCalendarGregorian, utc))
+            for (MoonPhaseEvent& e : EclipsesOfYear(year, kCalendarGregorian, utc,
+                                                    TimePrecision::kMinutes, method))
                 ours.push_back(std::move(e));
         }
         for (const ReferenceEclipse& r : reference) {
@@ -82,9 +83,11 @@ struct Comparison {
         }
     }
 };
-const Comparison& Compared() {
-    static const Comparison comparison;
-    return comparison;
+const Comparison& Compared(MoonMethod method = MoonMethod::kClassical) {
+    static const Comparison classical(MoonMethod::kClassical);
+    if (method == MoonMethod::kClassical) return classical;
+    static const Comparison precise(MoonMethod::kPrecise);
+    return precise;
 }
 
 TEST(EclipseReference, EveryEclipseIsFoundWithItsKindOrIsAKnownLimit) {
@@ -119,8 +122,10 @@ TEST(EclipseReference, EveryEclipseIsFoundWithItsKindOrIsAKnownLimit) {
     EXPECT_EQ(c.ours.size(), found);
 }
 
-TEST(EclipseReference, GreatestEclipseContactsAndMagnitudesAgree) {
-    const Comparison& c = Compared();
+// Classical and precise alike: the precise calendar moves only the
+// greatest eclipse and the contacts, by seconds.
+void CompareCircumstances(MoonMethod method) {
+    const Comparison& c = Compared(method);
     double greatest = 0, greatest_tt = 0, contact = 0, grazing_contact = 0, magnitude = 0;
     for (std::size_t i = 0; i < c.reference.size(); ++i) {
         if (!c.match[i]) continue;
@@ -153,9 +158,17 @@ TEST(EclipseReference, GreatestEclipseContactsAndMagnitudesAgree) {
         }
     }
     std::printf(
-        "method minus reference, largest: greatest eclipse %+.2f min in UT, %+.2f min in TT;"
+        "%s minus reference, largest: greatest eclipse %+.2f min in UT, %+.2f min in TT;"
         " lunar contacts %+.2f min, of grazing phases %+.2f min; lunar magnitudes %+.4f\n",
-        greatest, greatest_tt, contact, grazing_contact, magnitude);
+        std::string(MoonMethodKey(method)).c_str(), greatest, greatest_tt, contact,
+        grazing_contact, magnitude);
+}
+
+TEST(EclipseReference, GreatestEclipseContactsAndMagnitudesAgree) {
+    CompareCircumstances(MoonMethod::kClassical);
+    CompareCircumstances(MoonMethod::kPrecise);
+    // Both calendars hold the same eclipses.
+    EXPECT_EQ(Compared(MoonMethod::kPrecise).ours.size(), Compared().ours.size());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The moon calendar: the eclipses of 2025 as Dublin sees them, and a sweep
 // over six thousand years, both calendars and zones far east, far west and
-// with daylight saving, of what every calendar must satisfy.
+// with daylight saving, of what every calendar must satisfy, classical and
+// precise.
 #include "lunar/moon_calendar.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "datetime/date_time_text.h"
 #include "datetime/zone_database.h"
 #include "eclipse_reference_table.h"
+#include "ephemeris/modern_delta_t.h"
 #include "lunar/instant_delta_t.h"
 #include "lunar/lunar_names.h"
 #include "outside/library_error.h"
@@ -83,25 +85,32 @@ std::int32_t LocalYear(double jd_ut, std::int16_t calendar, const TimeZone& zone
     return date.year;
 }
 
-void CheckCalendar(std::int32_t year, std::int16_t calendar, const TimeZone& zone) {
-    const auto phases = MoonCalendarOfYear(year, calendar, zone);
-    SCOPED_TRACE(::testing::Message() << "year " << year << " calendar " << calendar);
+void CheckCalendar(std::int32_t year, std::int16_t calendar, const TimeZone& zone,
+                   MoonMethod method = MoonMethod::kClassical) {
+    const auto phases = MoonCalendarOfYear(year, calendar, zone, TimePrecision::kMinutes, method);
+    SCOPED_TRACE(::testing::Message() << "year " << year << " calendar " << calendar << " "
+                                      << MoonMethodKey(method));
     ASSERT_TRUE(phases.size() >= 49 && phases.size() <= 51);
     // The phases just outside the list lie outside the year.
     const auto neighbour = [&](const MoonPhaseEvent& p, int step) {
         const int i = static_cast<int>(p.phase) + step;
         return MoonPhaseEventOf(p.lunation + (i + 4) / 4 - 1, static_cast<MoonPhase>((i + 4) % 4),
-                                calendar, zone);
+                                calendar, zone, TimePrecision::kMinutes, method);
     };
     EXPECT_LT(LocalYear(neighbour(phases.front(), -1).instant.jd_ut, calendar, zone), year);
     EXPECT_GT(LocalYear(neighbour(phases.back(), +1).instant.jd_ut, calendar, zone), year);
     for (std::size_t i = 0; i < phases.size(); ++i) {
         const MoonPhaseEvent& p = phases[i];
         ASSERT_EQ(LocalYear(p.instant.jd_ut, calendar, zone), year);
+        ASSERT_EQ(p.method, method);
         if (i > 0) {
             ASSERT_EQ(neighbour(phases[i - 1], 1).jde, p.jde);  // the next phase, in order
         }
-        EXPECT_EQ(p.delta_t_minutes, VarquelDeltaT(DecimalYear(p.jde), kDeltaTPivotYear));
+        if (method == MoonMethod::kClassical) {
+            EXPECT_EQ(p.delta_t_minutes, VarquelDeltaT(DecimalYear(p.jde), kDeltaTPivotYear));
+        } else {
+            EXPECT_DOUBLE_EQ(p.delta_t_minutes, ModernDeltaTSecondsAt(p.jde) / 60);
+        }
         EXPECT_DOUBLE_EQ(p.instant.jd_ut, p.jde - p.delta_t_minutes / kDay);
         // Whole-minute zones: the window's own date-time text.
         EuroDate date{};
@@ -143,6 +152,24 @@ TEST(MoonCalendar, EveryYearHoldsAllItsPhasesAndNoOthers) {
     }
     for (std::int32_t year : {1914, 1915, 2000, 2025})
         CheckCalendar(year, kCalendarGregorian, summer);
+}
+
+TEST(MoonCalendar, EveryPreciseYearHoldsAllItsPhasesInOrder) {
+    const FixedOffsetZone utc(0, "UTC"), west(-720 * 60, "GMT-12:00"), east(840 * 60, "+14");
+    const SummerHour summer;
+    const TimeZone* zones[] = {&utc, &west, &east, &summer};
+    int case_number = 0;
+    for (std::int32_t year = -kPreciseMoonCalendarYearLimit; year <= kPreciseMoonCalendarYearLimit;
+         year += 97) {
+        for (std::int16_t calendar : {kCalendarGregorian, kCalendarJulian}) {
+            CheckCalendar(year, calendar, *zones[case_number++ % 4], MoonMethod::kPrecise);
+        }
+    }
+    CheckCalendar(kPreciseMoonCalendarYearLimit, kCalendarGregorian, east, MoonMethod::kPrecise);
+    // Beyond its years the theory is not asked.
+    EXPECT_THROW(MoonCalendarOfYear(kPreciseMoonCalendarYearLimit + 1, kCalendarGregorian, utc,
+                                    TimePrecision::kMinutes, MoonMethod::kPrecise),
+                 std::out_of_range);
 }
 
 TEST(MoonCalendar, FailuresAreReportedAndTheNextCallRecovers) {

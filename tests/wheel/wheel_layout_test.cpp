@@ -25,14 +25,16 @@ class WheelLayoutTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { InitPeriodicTerms(); }
 
-    static WheelLayout Dublin2025(bool moon, bool terms, bool southern = false) {
+    static WheelLayout Dublin2025(bool moon, bool terms, bool southern = false,
+                                  bool precise = false) {
         const std::unique_ptr<TimeZone> zone = NamedTimeZone("Europe/Dublin");
         return MakeWheelLayout({.year = 2025,
                                 .calendar_code = kCalendarGregorian,
                                 .southern = southern,
                                 .moon = moon,
                                 .terms = terms,
-                                .zone_name = "Europe/Dublin"},
+                                .zone_name = "Europe/Dublin",
+                                .precise = precise},
                                *zone);
     }
 
@@ -182,6 +184,21 @@ TEST_F(WheelLayoutTest, SouthernHemisphereNamesAndRingsOfMoonsAndTerms) {
     EXPECT_EQ(layout.terms[2].name, "Lichun");
     EXPECT_NEAR(layout.terms[2].turn, layout.cross_quarters[0].true_turn, 1.0 / 1440 / 365);
     EXPECT_NEAR(layout.terms[23].turn, layout.quarters[3].turn, 2.0 / 1440 / 365);
+}
+
+// The precise wheel's moons: the classical ones moved by seconds (its
+// equinox is checked against the precise listing in tests/cli).
+TEST_F(WheelLayoutTest, ThePreciseWheelMovesItsMoonsBySeconds) {
+    const WheelLayout classical = Dublin2025(true, false);
+    const WheelLayout precise = Dublin2025(true, false, false, true);
+    ASSERT_EQ(precise.moons.size(), classical.moons.size());
+    for (std::size_t i = 0; i < precise.moons.size(); ++i) {
+        EXPECT_EQ(precise.moons[i].label, classical.moons[i].label);
+        const double seconds = (precise.moons[i].turn - classical.moons[i].turn) * 365 * 86400;
+        EXPECT_GT(std::fabs(seconds), 0.0);
+        EXPECT_LT(std::fabs(seconds), 40.0);
+    }
+    EXPECT_EQ(precise.eclipse_lines, classical.eclipse_lines);
 }
 
 // Over the years and zones of the tool, in both calendars: every turn lies
