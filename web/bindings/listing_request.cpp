@@ -38,7 +38,7 @@ std::vector<std::string> Arguments(const ListingRequest& request) {
     if (request.view == "terms") args.push_back("--terms");
     if (moon) args.push_back("--" + request.view);
     if (request.seconds) args.push_back("--seconds");
-    if (request.precise && !moon) args.push_back("--precise");
+    if (request.precise) args.push_back("--precise");
     // After "--" a year such as -3000 is no option.
     args.insert(args.end(), {"--", request.years});
     return args;

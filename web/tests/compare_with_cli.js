@@ -31,7 +31,7 @@ function cliArguments(r) {
   if (r.view === 'terms') args.push('--terms');
   if (moon) args.push('--' + r.view);
   if (r.seconds) args.push('--seconds');
-  if (r.precise && !moon) args.push('--precise');
+  if (r.precise) args.push('--precise');
   return [...args, '--', r.years];
 }
 
@@ -54,6 +54,7 @@ add({zone: 'Asia/Shanghai', years: '1900..2100', view: 'terms', method: 'true', 
      seconds: true, weekday: true});
 add({zone: 'Europe/Dublin', years: '1900..2100', view: 'eclipses', format: 'csv',
      calendar: 'julian'});
+add({zone: 'UTC', years: '1900..2100', view: 'moon', format: 'json', precise: true, seconds: true});
 add({zone: 'Australia/Lord_Howe', years: '1900..2100', view: 'grid', southern: true,
      precise: true, seconds: true});
 add({zone: 'GMT-03:30', years: '-3000..3000', events: 'imbolc,june', method: 'mean'});
