@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "datetime/date_time_text.h"
 #include "datetime/time_zone.h"
@@ -17,6 +18,10 @@ struct MoonListingRequest : ListingYears {
     bool eclipses_only = false;    // only the new and full moons with an eclipse
     bool include_weekday = false;  // the text lines end with the weekday
     TimePrecision precision = TimePrecision::kMinutes;  // every time to the minute or second
+    // The Moon by the precise theory rather than varquel's series, as the
+    // window's "precise" option and --precise ask. Not used yet: until the
+    // precise Moon joins the ephemeris every listing is varquel's.
+    bool precise = false;
 };
 
 // Every phase of each year (or only those with an eclipse) in time order;
@@ -47,6 +52,9 @@ struct MoonListingRequest : ListingYears {
 // Their UIDs depend on the lunation and phase alone.
 void ListMoonEvents(const MoonListingRequest& request, const TimeZone& zone,
                     ListingWriter& writer);
+
+// The columns of ListMoonEvents, for writers that join listings.
+const std::vector<std::string>& MoonColumns();
 
 // The same listing kept whole.
 EventList MoonEventListing(const MoonListingRequest& request, const TimeZone& zone);
