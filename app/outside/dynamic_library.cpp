@@ -5,10 +5,14 @@
 #include "common/utf_text.h"
 #include "outside/library_error.h"
 
+#include <filesystem>
+#include <system_error>
+
 #if defined(_WIN32)
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <link.h>
 #endif
 
 namespace kalvest {
@@ -28,6 +32,13 @@ void CloseLibrary(void* handle) { FreeLibrary(static_cast<HMODULE>(handle)); }
 std::string LastError() {
     return "system error " + std::to_string(GetLastError());
 }
+std::string FileOf(void* handle) {
+    std::wstring path(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(static_cast<HMODULE>(handle), path.data(),
+                                            static_cast<DWORD>(path.size()));
+    path.resize(length);
+    return Utf8FromWide(path);
+}
 #else
 void* OpenLibrary(const std::string& path) {
     return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -39,6 +50,13 @@ void CloseLibrary(void* handle) { dlclose(handle); }
 std::string LastError() {
     const char* text = dlerror();
     return text ? text : "unknown error";
+}
+std::string FileOf(void* handle) {
+    link_map* map = nullptr;
+    if (dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || map == nullptr || map->l_name == nullptr) {
+        return {};
+    }
+    return map->l_name;
 }
 #endif
 
@@ -71,6 +89,20 @@ void DynamicLibrary::LoadOrThrow(const std::string& entry_point) {
                                file_name_ + ") for its entry point " +
                                entry_point + ": " + LastError());
     }
+}
+
+std::string DynamicLibrary::LoadedFile(const std::string& entry_point) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    LoadOrThrow(entry_point);
+    const std::string file = FileOf(handle_);
+    std::error_code error;
+#if defined(_WIN32)
+    const std::filesystem::path real = std::filesystem::canonical(WideFromUtf8(file), error);
+    return error ? file : Utf8FromWide(real.wstring());
+#else
+    const std::filesystem::path real = std::filesystem::canonical(file, error);
+    return error ? file : real.string();
+#endif
 }
 
 void* DynamicLibrary::Symbol(const std::string& entry_point) {
