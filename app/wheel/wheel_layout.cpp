@@ -48,13 +48,14 @@ void AddQuarters(const WheelRequest& request, const TimeZone& zone, const YearSp
     const int kind = request.southern ? kKindQuarterSouth : kKindQuarterNorth;
     EuroDate record{};
     for (std::int16_t event = 0; event < 4; ++event) {
-        const double jd = ComputeInstant({kLineEquinoxSolstice, event, kMethodNone}, request.year).jd;
+        const double jd = ComputeInstant({kLineEquinoxSolstice, event, kMethodNone}, request.year,
+                                         request.precise).jd;
         WheelQuarter& quarter = layout.quarters[event];
         quarter.event = event;
         quarter.name = names[kind][event];
         quarter.turn = span.Turn(jd);
         quarter.time_text =
-            ToLocalTime(jd, zone, request.calendar_code, record).DateTimeZone();
+            ToLocalTime(jd, zone, request.calendar_code, record, request.precision).DateTimeZone();
     }
 }
 
@@ -66,18 +67,18 @@ void AddCrossQuarters(const WheelRequest& request, const TimeZone& zone, const Y
     for (std::int16_t code = 0; code < 4; ++code) {
         // True sun first, as every run of the program computes them.
         const double true_sun =
-            ComputeInstant({kLineCrossQuarter, code, kMethodTrueSun}, request.year).jd;
+            ComputeInstant({kLineCrossQuarter, code, kMethodTrueSun}, request.year, request.precise).jd;
         const double mean_sun =
-            ComputeInstant({kLineCrossQuarter, code, kMethodMeanSun}, request.year).jd;
+            ComputeInstant({kLineCrossQuarter, code, kMethodMeanSun}, request.year, request.precise).jd;
         WheelCrossQuarter& day = layout.cross_quarters[code];
         day.code = code;
         day.name = names[kind][code];
         day.true_turn = span.Turn(true_sun);
         day.mean_turn = span.Turn(mean_sun);
         day.true_text = "True sun " +
-            ToLocalTime(true_sun, zone, request.calendar_code, record).DateTimeZone();
+            ToLocalTime(true_sun, zone, request.calendar_code, record, request.precision).DateTimeZone();
         day.mean_text = "Mean sun " +
-            ToLocalTime(mean_sun, zone, request.calendar_code, record).DateTimeZone();
+            ToLocalTime(mean_sun, zone, request.calendar_code, record, request.precision).DateTimeZone();
         const auto minutes = static_cast<std::int64_t>(std::llround((mean_sun - true_sun) * 1440.0));
         day.gap_minutes = minutes;
         if (minutes == 0) {
@@ -125,7 +126,7 @@ void AddMoons(const WheelRequest& request, const TimeZone& zone, const YearSpan&
 }
 
 void AddTerms(const WheelRequest& request, const YearSpan& span, WheelLayout& layout) {
-    for (const SolarTerm& term : SolarTermsOfYear(request.year, SolarTermMethod::kTrueSun, false)) {
+    for (const SolarTerm& term : SolarTermsOfYear(request.year, SolarTermMethod::kTrueSun, request.precise)) {
         layout.terms.push_back({span.Turn(term.instant.jd_ut), term.name.ascii,
                                 term.name.longitude_degrees, term.name.event_kind >= 0});
     }

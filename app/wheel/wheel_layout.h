@@ -28,6 +28,12 @@ struct WheelRequest {
     bool terms = false;     // a ring of the 24 solar terms by the true sun
     // How the title names the zone: "Europe/Dublin", "GMT+05:30".
     std::string zone_name;
+    // The turning points and solar terms by the Sun's longitude and the
+    // modern Delta T (ComputeInstant's precise form), as the window's
+    // option asks; the moons stay varquel's until the precise Moon joins.
+    bool precise = false;
+    // The times of the texts to the minute or to the second.
+    TimePrecision precision = TimePrecision::kMinutes;
 };
 
 // An equinox or a solstice.
