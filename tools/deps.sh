@@ -20,7 +20,7 @@ packages=(
     libhowardhinnant-date-dev tzdata libcli11-dev nlohmann-json3-dev
     python3-icalendar khal
     python3
-    xvfb xauth fonts-liberation fonts-wqy-microhei
+    xvfb xauth fonts-liberation
     xdg-utils
     help2man dpkg-dev file lintian strace desktop-file-utils appstream
 )

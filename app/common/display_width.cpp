@@ -3,12 +3,11 @@
 #include <cstdint>
 
 namespace kalvest {
-namespace {
 
 // The wide ranges of Unicode's East Asian Width property (W and F) that
 // matter for names: the CJK blocks and their compatibility forms, kana,
 // hangul, and the full-width forms.
-bool IsWide(std::uint32_t code) {
+bool IsWideCharacter(char32_t code) {
     return (code >= 0x1100 && code <= 0x115F) || (code >= 0x2E80 && code <= 0x303E) ||
            (code >= 0x3041 && code <= 0x33FF) || (code >= 0x3400 && code <= 0x4DBF) ||
            (code >= 0x4E00 && code <= 0x9FFF) || (code >= 0xA000 && code <= 0xA4CF) ||
@@ -16,8 +15,6 @@ bool IsWide(std::uint32_t code) {
            (code >= 0xFE30 && code <= 0xFE4F) || (code >= 0xFF00 && code <= 0xFF60) ||
            (code >= 0xFFE0 && code <= 0xFFE6) || (code >= 0x20000 && code <= 0x3FFFD);
 }
-
-}  // namespace
 
 std::size_t DisplayWidth(std::string_view text) {
     std::size_t width = 0;
@@ -43,7 +40,7 @@ std::size_t DisplayWidth(std::string_view text) {
             ++taken;
         }
         // A cut or stray sequence counts as one replacement character.
-        width += taken == length && IsWide(code) ? 2 : 1;
+        width += taken == length && IsWideCharacter(code) ? 2 : 1;
         i += taken;
     }
     return width;

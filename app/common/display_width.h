@@ -10,6 +10,9 @@
 
 namespace kalvest {
 
+// Whether the character takes two columns.
+bool IsWideCharacter(char32_t code);
+
 // The columns of `text`; a byte that starts no UTF-8 character counts as
 // one column, as the replacement character it stands for.
 std::size_t DisplayWidth(std::string_view text);

@@ -2,7 +2,9 @@
 
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,11 +14,14 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
+#include "common/display_width.h"
 #include "common/message_box.h"
 #include "outside/library_error.h"
 #include "run/run_messages.h"
@@ -33,21 +38,42 @@ constexpr int kListHeightLines = 50;  // both methods: 48 lines
 
 const char* const kTitle = "Solar terms";
 
-// Fixed-pitch fonts whose Chinese characters are exactly two letters wide,
-// so that the columns after the characters line up; the output box's font
-// where none is installed.
-QFont ListFont(const QFont& list) {
-    QFont font = list;
-    font.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"),
-                      QStringLiteral("WenQuanYi Micro Hei Mono"), list.family()});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    return font;
+// A fixed-pitch font draws a Chinese character narrower than the two
+// letters it takes in a terminal (the characters come from another font,
+// most as wide as 1.7 letters), and a letter it lacks (some of the
+// pinyin's tone marks) as wide as the font that has it. Each such
+// character gets the letter spacing that makes up the difference, so that
+// the columns line up as the listing padded them; the text stays the
+// listing's, for Copy.
+void AlignToColumns(QPlainTextEdit* box) {
+    const QFontMetricsF metrics(box->font());
+    const double column = metrics.horizontalAdvance(QLatin1Char('0'));
+    const QString text = box->toPlainText();
+    QTextCursor cursor(box->document());
+    for (qsizetype i = 0; i < text.size();) {
+        const char32_t code = text.at(i).isHighSurrogate() && i + 1 < text.size()
+                                  ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
+                                  : text.at(i).unicode();
+        const qsizetype length = code > 0xFFFF ? 2 : 1;
+        const double wanted = (IsWideCharacter(code) ? 2 : 1) * column;
+        const double off = wanted - metrics.horizontalAdvance(text.mid(i, length));
+        if (code != '\n' && std::fabs(off) > 0.01) {
+            QTextCharFormat format;
+            format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+            format.setFontLetterSpacing(off);
+            cursor.setPosition(static_cast<int>(i));
+            cursor.setPosition(static_cast<int>(i + length), QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(format);
+        }
+        i += length;
+    }
 }
 
 void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, background);
+    // Option buttons fill their background from the button role.
+    palette.setColor(widget->backgroundRole(), background);
     for (QPalette::ColorGroup group :
          {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::WindowText, text);
@@ -108,7 +134,14 @@ frmTerms::frmTerms(const WindowLook& look, QWidget* parent) : QWidget(parent, Qt
     txbTerms = new QPlainTextEdit(this);
     txbTerms->setObjectName("txbTerms");
     txbTerms->setAccessibleName(QStringLiteral("The solar terms of the year"));
-    txbTerms->setFont(ListFont(look.list));
+    // The output box's font, and for the characters one font of them all,
+    // so that every line is as high as the next.
+    // (The family the output box's font resolves to, as a list of families
+    // takes no substitutes: Courier New may be Liberation Mono.)
+    QFont list = look.list;
+    list.setFamilies({QFontInfo(look.list).family(), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("AR PL UMing CN")});
+    txbTerms->setFont(list);
     txbTerms->setReadOnly(true);
     txbTerms->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txbTerms->setTabChangesFocus(true);
@@ -179,6 +212,7 @@ bool frmTerms::ShowLines() {
         return false;
     }
     txbTerms->setPlainText(QString::fromStdString(text));
+    AlignToColumns(txbTerms);
     txbTerms->moveCursor(QTextCursor::Start);
     return true;
 }
@@ -194,11 +228,15 @@ void frmTerms::ShowTerms(QWidget* main_window, const QString& title, LinesMaker 
     lblTitle->setText(title);
     if (!placed_) {
         placed_ = true;
+        // Every column a letter wide, as AlignToColumns lays them.
         const QFontMetrics metrics(txbTerms->font());
-        int longest = 0;
+        std::size_t columns = 0;
         for (const QString& line : txbTerms->toPlainText().split('\n')) {
-            longest = std::max(longest, metrics.horizontalAdvance(line));
+            columns = std::max(columns, DisplayWidth(line.toStdString()));
         }
+        const int longest = static_cast<int>(
+            std::ceil(static_cast<double>(columns) * QFontMetricsF(txbTerms->font())
+                                                         .horizontalAdvance(QLatin1Char('0'))));
         const int width = longest + 2 * PixelsFromTwips(kMargin) + 2 * txbTerms->frameWidth() +
                           static_cast<int>(2 * txbTerms->document()->documentMargin()) +
                           style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, txbTerms) +

@@ -74,7 +74,7 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 # Courier New, and a fixed-pitch font with Chinese characters for the solar
 # terms).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "xdg-utils, fonts-liberation, fonts-noto-cjk | fonts-wqy-microhei")
+    "xdg-utils, fonts-liberation, fonts-noto-cjk")
 # dpkg runs ldconfig through this trigger; CPack's own maintainer scripts
 # for it are dropped again after the build (see there).
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/triggers)
