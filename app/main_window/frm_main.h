@@ -57,6 +57,7 @@
 #include "run/zone_list.h"
 #include "main_window/settings_file.h"
 #include "outside/dantrow.h"
+#include "run/calculation_run.h"
 #include "run/event_names.h"
 #include "run/output_text.h"
 
@@ -257,6 +258,9 @@ public:
     // What an export of the window's choices starts from: its events,
     // methods, calendar, weekday and options.
     ExportPlan ExportBase() const;
+    // The ticked events and methods, the weekday box and the calendar list,
+    // as a run reads them (its year and zone left at 0).
+    RunSelection SelectionOfControls() const;
 
     // --- Menu commands (frm_main_menu.cpp) ---
     void mnuAbout_Click();

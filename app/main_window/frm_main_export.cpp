@@ -8,7 +8,6 @@
 
 #include "datetime/utc_text.h"
 #include "export/export_plan.h"
-#include "main_window/calendar_list.h"
 #include "main_window/frm_main.h"
 #include "main_window/window_preferences.h"
 #include "windows/frm_export.h"
@@ -59,18 +58,7 @@ frmExport& frmMain::ExportWindow() {
 
 ExportPlan frmMain::ExportBase() const {
     ExportPlan plan;
-    RunSelection& s = plan.selection;
-    const std::array<QCheckBox*, 4> quarters = {chkVE, chkSS, chkAE, chkWS};
-    const std::array<QCheckBox*, 4> cross_quarters = {chkImbolc, chkBeltane, chkLughnassad,
-                                                      chkSamhain};
-    for (int code = 0; code < 4; ++code) {
-        s.quarters[code] = IsChecked(quarters[code]);
-        s.cross_quarters[code] = IsChecked(cross_quarters[code]);
-    }
-    s.true_sun = IsChecked(chkTrueSun);
-    s.mean_sun = IsChecked(chkMeanSun);
-    s.include_weekday = IsChecked(chkIncludeWeekday);
-    s.calendar_code = CalendarCodeOfListIndex(cboCalendar->currentIndex());
+    plan.selection = SelectionOfControls();
     plan.precise = PreciseInstants();
     plan.precision = ViewPrecision();
     return plan;

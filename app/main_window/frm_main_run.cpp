@@ -48,15 +48,8 @@ void frmMain::cmdCalculate_Click() {
     cmdClear->setEnabled(true);
     ZoneMinutes = static_cast<std::int16_t>(cboTimezone->currentData().toInt());
 
-    RunSelection selection;
+    RunSelection selection = SelectionOfControls();
     selection.year = Year;
-    for (int code = 0; code < 4; ++code) {
-        selection.quarters[code] = IsChecked(quarters[code]);
-        selection.cross_quarters[code] = IsChecked(cross_quarters[code]);
-    }
-    selection.true_sun = IsChecked(chkTrueSun);
-    selection.mean_sun = IsChecked(chkMeanSun);
-    selection.include_weekday = IsChecked(chkIncludeWeekday);
     selection.calendar_code = CalendarCode;
     selection.zone_minutes = ZoneMinutes;
 
@@ -90,6 +83,22 @@ void frmMain::cmdCalculate_Click() {
     cmdCopyToClipboard->setEnabled(true);
     cmdCopyToClipboard->setVisible(has_output);
     cmdClear->setVisible(has_output);
+}
+
+RunSelection frmMain::SelectionOfControls() const {
+    RunSelection selection;
+    const std::array<QCheckBox*, 4> quarters = {chkVE, chkSS, chkAE, chkWS};
+    const std::array<QCheckBox*, 4> cross_quarters = {chkImbolc, chkBeltane, chkLughnassad,
+                                                      chkSamhain};
+    for (int code = 0; code < 4; ++code) {
+        selection.quarters[code] = IsChecked(quarters[code]);
+        selection.cross_quarters[code] = IsChecked(cross_quarters[code]);
+    }
+    selection.true_sun = IsChecked(chkTrueSun);
+    selection.mean_sun = IsChecked(chkMeanSun);
+    selection.include_weekday = IsChecked(chkIncludeWeekday);
+    selection.calendar_code = CalendarCodeOfListIndex(cboCalendar->currentIndex());
+    return selection;
 }
 
 void frmMain::SetOutputText(const std::string& text) {

@@ -53,7 +53,7 @@ std::vector<std::string> Lines(const std::string& text) {
 void CheckListing(std::int32_t first, std::int32_t last, std::int16_t calendar,
                   const TimeZone& zone) {
     SCOPED_TRACE(::testing::Message() << first << ".." << last << " calendar " << calendar);
-    const EventList list = MoonEventListing({first, last, calendar, false, true}, zone);
+    const EventList list = MoonEventListing({{first, last}, calendar, false, true}, zone);
     std::size_t i = 0;
     for (std::int32_t year = first; year <= last; ++year) {
         for (const MoonPhaseEvent& phase : MoonCalendarOfYear(year, calendar, zone)) {
@@ -145,9 +145,9 @@ TEST(MoonListing, RowsLinesAndEntriesAgreeWithTheCalendar) {
 
 TEST(MoonListing, EclipsesOnlyIsTheSubsetWithAnEclipse) {
     const FixedOffsetZone gmt(0, "GMT");
-    const EventList all = MoonEventListing({2000, 2003, kCalendarGregorian, false, false}, gmt);
+    const EventList all = MoonEventListing({{2000, 2003}, kCalendarGregorian, false, false}, gmt);
     const EventList eclipses =
-        MoonEventListing({2000, 2003, kCalendarGregorian, true, false}, gmt);
+        MoonEventListing({{2000, 2003}, kCalendarGregorian, true, false}, gmt);
     EXPECT_EQ(eclipses.columns, all.columns);
     std::vector<std::string> expected;
     for (const ListedEvent& event : all.events) {
@@ -160,9 +160,9 @@ TEST(MoonListing, EclipsesOnlyIsTheSubsetWithAnEclipse) {
 }
 
 TEST(MoonListing, UidsAreUniqueAndStable) {
-    const EventList a = MoonEventListing({2023, 2025, kCalendarGregorian, false, false},
+    const EventList a = MoonEventListing({{2023, 2025}, kCalendarGregorian, false, false},
                                          FixedOffsetZone(0, "GMT"));
-    const EventList b = MoonEventListing({2023, 2025, kCalendarJulian, false, true},
+    const EventList b = MoonEventListing({{2023, 2025}, kCalendarJulian, false, true},
                                          FixedOffsetZone(43200, "GMT+12:00"));
     const auto entries = [](const EventList& list) {
         std::map<std::string, std::string> summaries;  // by UID

@@ -32,7 +32,7 @@ TEST(SolarListing, FixedZonesGiveTheWindowsLines) {
             const FixedOffsetZone zone(minutes * 60, ZoneSuffix(minutes).substr(1));
             RunSelection s = Everything(calendar);
             const EventList list =
-                SolarEventListing({-1, 1, s}, zone, DefaultEventNames());
+                SolarEventListing({{-1, 1}, s}, zone, DefaultEventNames());
             ASSERT_EQ(list.events.size(), 36u);
             std::size_t i = 0;
             for (std::int32_t year = -1; year <= 1; ++year) {
@@ -63,9 +63,9 @@ TEST(SolarListing, UidsAreUniqueAndStable) {
     InitPeriodicTerms();
     const FixedOffsetZone gmt(0, "GMT");
     const FixedOffsetZone east(43200, "GMT+12:00");
-    const EventList a = SolarEventListing({2023, 2025, Everything(kCalendarGregorian)}, gmt,
+    const EventList a = SolarEventListing({{2023, 2025}, Everything(kCalendarGregorian)}, gmt,
                                           DefaultEventNames());
-    const EventList b = SolarEventListing({2023, 2025, Everything(kCalendarJulian)}, east,
+    const EventList b = SolarEventListing({{2023, 2025}, Everything(kCalendarJulian)}, east,
                                           DefaultEventNames());
     ASSERT_EQ(a.events.size(), b.events.size());
     std::set<std::string> uids;

@@ -37,7 +37,7 @@ protected:
     static QString Expected(std::int32_t year, std::int16_t calendar, const TimeZone& zone,
                             bool weekday) {
         std::string text =
-            TextLines(MoonEventListing({year, year, calendar, false, weekday}, zone), "");
+            TextLines(MoonEventListing({{year, year}, calendar, false, weekday}, zone), "");
         text.pop_back();  // the last line feed
         return QString::fromStdString(text);
     }
