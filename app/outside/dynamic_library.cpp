@@ -12,7 +12,6 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
-#include <link.h>
 #endif
 
 namespace kalvest {
@@ -32,10 +31,16 @@ void CloseLibrary(void* handle) { FreeLibrary(static_cast<HMODULE>(handle)); }
 std::string LastError() {
     return "system error " + std::to_string(GetLastError());
 }
-std::string FileOf(void* handle) {
+// The file of the library that holds `address`.
+std::string FileOf(void* address) {
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            static_cast<LPCWSTR>(address), &module)) {
+        return {};
+    }
     std::wstring path(32768, L'\0');
-    const DWORD length = GetModuleFileNameW(static_cast<HMODULE>(handle), path.data(),
-                                            static_cast<DWORD>(path.size()));
+    const DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
     path.resize(length);
     return Utf8FromWide(path);
 }
@@ -51,12 +56,11 @@ std::string LastError() {
     const char* text = dlerror();
     return text ? text : "unknown error";
 }
-std::string FileOf(void* handle) {
-    link_map* map = nullptr;
-    if (dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || map == nullptr || map->l_name == nullptr) {
-        return {};
-    }
-    return map->l_name;
+// The file that holds `address`, as the loader found it.
+std::string FileOf(void* address) {
+    Dl_info info{};
+    if (dladdr(address, &info) == 0 || info.dli_fname == nullptr) return {};
+    return info.dli_fname;
 }
 #endif
 
@@ -92,9 +96,7 @@ void DynamicLibrary::LoadOrThrow(const std::string& entry_point) {
 }
 
 std::string DynamicLibrary::LoadedFile(const std::string& entry_point) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    LoadOrThrow(entry_point);
-    const std::string file = FileOf(handle_);
+    const std::string file = FileOf(Symbol(entry_point));
     std::error_code error;
 #if defined(_WIN32)
     const std::filesystem::path real = std::filesystem::canonical(WideFromUtf8(file), error);
