@@ -31,13 +31,17 @@ int main(int argc, char** argv) {
     if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
     // Without a display the tests still run.
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // The windows keep the user's settings under the data home; the tests
-    // get one of their own, so that they never read or write the settings
-    // of whoever runs them.
+    // The windows keep the user's settings under the data home and the
+    // configuration home; the tests get their own, so that they never read
+    // or write the settings of whoever runs them.
     std::string data_home =
         (std::filesystem::temp_directory_path() / "kalvest-gui-test-XXXXXX").string();
     const bool own_data_home = mkdtemp(data_home.data()) != nullptr;
-    if (own_data_home) setenv("XDG_DATA_HOME", data_home.c_str(), 1);
+    if (own_data_home) {
+        setenv("XDG_DATA_HOME", data_home.c_str(), 1);
+        // The options and the chosen zone (QSettings) likewise.
+        setenv("XDG_CONFIG_HOME", (data_home + "/config").c_str(), 1);
+    }
     const auto application = std::make_unique<QApplication>(argc, argv);
     const int result = RUN_ALL_TESTS();
     std::error_code ignored;

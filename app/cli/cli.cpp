@@ -1,29 +1,21 @@
 #include "cli/cli.h"
 
 #include <array>
-#include <chrono>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "cli/cli_options.h"
-#include "common/program_version.h"
 #include "datetime/time_zone.h"
+#include "datetime/utc_text.h"
 #include "datetime/zone_database.h"
-#include "export/csv_writer.h"
+#include "export/export_plan.h"
 #include "export/grid_table.h"
-#include "export/icalendar_writer.h"
-#include "export/json_writer.h"
-#include "export/moon_listing.h"
-#include "export/solar_listing.h"
-#include "export/solar_term_listing.h"
-#include "export/text_writer.h"
 #include "outside/library_error.h"
 #include "run/display_all_texts.h"
 #include "run/event_names.h"
-#include "run/output_text.h"
 #include "run/zone_list.h"
 #include "solar/solar_events.h"
-#include "solar/solar_term_names.h"
 #include "wheel/wheel_layout.h"
 
 namespace kalvest {
@@ -36,12 +28,6 @@ struct CliFailure {
     std::string message;
     int status;
 };
-
-// The window's hyphen line, without its line end.
-std::string SeparatorLine() {
-    std::string line = kRunSeparatorLine;
-    return line.substr(0, line.find('\r'));
-}
 
 std::unique_ptr<TimeZone> ChosenZone(const CliOptions& options) {
     if (!options.tz) {
@@ -66,7 +52,7 @@ std::string GridText(const CliOptions& options, const TimeZone& zone) {
     std::string text;
     EuroDate record{};
     for (std::int32_t year = options.first_year; year <= options.last_year; ++year) {
-        if (year > options.first_year) text += SeparatorLine() + "\n";
+        if (year > options.first_year) text += ExportSeparatorLine() + "\n";
         const DisplayAllSelection selection{year, options.selection.calendar_code, 0,
                                             options.southern};
         std::array<std::string, kDisplayAllCellCount> cells = FillAllCellTexts(
@@ -105,87 +91,31 @@ void DrawWheel(const CliOptions& options, const WheelPictureWriter& write_wheel)
     }
 }
 
-double NowJd() {
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
-        std::chrono::system_clock::now().time_since_epoch());
-    return 2440587.5 + static_cast<double>(seconds.count()) / 86400.0;
-}
-
 // The whole output, computed before anything is written so that a failure
 // leaves standard output empty; `note` receives a line for standard error.
 std::string Produce(const CliOptions& options, std::string& note) {
     const std::unique_ptr<TimeZone> zone = ChosenZone(options);
     if (options.grid) return GridText(options, *zone);
 
-    const RunSelection& selection = options.selection;
-    const SolarListingRequest request{.first_year = options.first_year,
-                                      .last_year = options.last_year,
-                                      .selection = selection,
-                                      .precise = options.precise,
-                                      .precision = Precision(options)};
-    const SolarTermListingRequest terms{.first_year = options.first_year,
-                                        .last_year = options.last_year,
-                                        .true_sun = selection.true_sun,
-                                        .mean_sun = selection.mean_sun,
-                                        .precise = options.precise,
-                                        .calendar_code = selection.calendar_code,
-                                        .include_weekday = selection.include_weekday,
-                                        .precision = Precision(options)};
-    const MoonListingRequest moon{.first_year = options.first_year,
-                                  .last_year = options.last_year,
-                                  .calendar_code = selection.calendar_code,
-                                  .eclipses_only = options.eclipses_only,
-                                  .include_weekday = selection.include_weekday,
-                                  .precision = Precision(options),
-                                  .precise = options.precise};
-    std::size_t lines_a_year = PlanRun(selection).size();
-    if (options.terms) lines_a_year = kSolarTermCount * (selection.true_sun + selection.mean_sun);
-    if (options.moon) lines_a_year = 50;  // 49 to 51 phases
-    // Room for every line at once (about 100 characters an event in each
-    // format): growing a text of megabytes step by step costs more than
-    // the arithmetic of the lines.
-    std::string text;
-    text.reserve(static_cast<std::size_t>(options.last_year - options.first_year + 1) *
-                 lines_a_year * 128);
-    const auto list = [&](ListingWriter& writer) {
-        if (options.moon) {
-            ListMoonEvents(moon, *zone, writer);
-        } else if (options.terms) {
-            ListSolarTerms(terms, *zone, DefaultEventNames(), writer);
-        } else {
-            ListSolarEvents(request, *zone, DefaultEventNames(), writer);
-        }
-    };
-    switch (options.format) {
-    case OutputFormat::kText: {
-        TextWriter writer(text, SeparatorLine());
-        list(writer);
-        break;
+    ExportPlan plan;
+    plan.first_year = options.first_year;
+    plan.last_year = options.last_year;
+    plan.selection = options.selection;
+    plan.turning_points = !options.moon && !options.terms;
+    plan.solar_terms = options.terms && !options.moon;
+    plan.moon_phases = options.moon && !options.eclipses_only;
+    plan.eclipses = options.moon;
+    plan.precise = options.precise;
+    plan.precision = Precision(options);
+    plan.format = options.format;
+    plan.reminder = options.reminder;
+    ExportFile file = WriteExport(plan, *zone, DefaultEventNames(), CurrentJulianDay());
+    if (file.left_out > 0) {
+        note = "iCalendar has no years before 1: " + std::to_string(file.left_out) +
+               " events of the years " + std::to_string(options.first_year) +
+               " through 0 left out";
     }
-    case OutputFormat::kCsv: {
-        CsvWriter writer(text);
-        list(writer);
-        break;
-    }
-    case OutputFormat::kJson: {
-        JsonWriter writer(text);
-        list(writer);
-        break;
-    }
-    case OutputFormat::kICalendar: {
-        ICalendarWriter writer(
-            text, {std::string("-//Orvanth Systems//Kalvest ") + kProgramVersion + "//EN",
-                   "Kalvest", NowJd()});
-        list(writer);
-        if (writer.LeftOut() > 0) {
-            note = "iCalendar has no years before 1: " + std::to_string(writer.LeftOut()) +
-                   " events of the years " + std::to_string(options.first_year) +
-                   " through 0 left out";
-        }
-        break;
-    }
-    }
-    return text;
+    return std::move(file.text);
 }
 
 }  // namespace

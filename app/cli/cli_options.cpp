@@ -68,6 +68,10 @@ const char* const kHelp =
     "  --format F       text (the window's lines, the default), csv, json or ics\n"
     "                   (iCalendar, to import into a calendar program)\n"
     "                     kalvest-cli 2024..2026 --format ics > solar.ics\n"
+    "  --alarm SPAN     with --format ics: a reminder SPAN before every event,\n"
+    "                   as 1d, 12h or 30m (days, hours, minutes), or in ISO 8601\n"
+    "                   as P1D, PT12H, PT30M or P1DT6H; four weeks at most\n"
+    "                     kalvest-cli 2024..2026 --format ics --alarm 1d > solar.ics\n"
     "  --csv            the same as --format csv\n"
     "                     kalvest-cli 2024 --csv\n"
     "  --grid           the display-all window's eight cells as a text table,\n"
@@ -111,10 +115,12 @@ const char* const kHelp =
     "time from the December solstice of the year before to that of the year is\n"
     "cut into 24 equal parts, and each term begins at the end of its part, so\n"
     "Dongzhi is the solstice itself. The lines of a year come in time order,\n"
-    "each with the term's angle, pinyin and English names, the method, and the\n"
-    "equinox, solstice or cross-quarter day it is. CSV and JSON carry year,\n"
-    "solar_longitude, name, pinyin, english, turning_point, method, jd_ut,\n"
-    "delta_t_minutes, date, time, zone, weekday and utc_offset_minutes.\n"
+    "each with the term's angle, its name in Chinese characters (simplified and,\n"
+    "where they differ, traditional: 惊蛰 / 驚蟄), pinyin and English, the\n"
+    "method, and the equinox, solstice or cross-quarter day it is. CSV and JSON\n"
+    "carry year, solar_longitude, name, pinyin, english, turning_point, method,\n"
+    "jd_ut, delta_t_minutes, date, time, zone, weekday, utc_offset_minutes,\n"
+    "hanzi and hanzi_traditional.\n"
     "\n"
     "With --precise the cross-quarter days by the mean sun fall midway between\n"
     "the precise equinoxes and solstices, those by the true sun where the\n"
@@ -310,6 +316,7 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     bool eclipses = false;
     std::string wheel;
     int size = kWheelDefaultPngWidth;
+    std::string alarm;
 
     // The options as kHelp describes them.
     app.add_option("YEARS", years)->required();
@@ -335,7 +342,8 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     CLI::Option* eclipses_option = app.add_flag("--eclipses", eclipses);
     CLI::Option* wheel_option = app.add_option("--wheel", wheel);
     CLI::Option* size_option = app.add_option("--size", size);
-    for (CLI::Option* option : {wheel_option, size_option}) {
+    CLI::Option* alarm_option = app.add_option("--alarm", alarm);
+    for (CLI::Option* option : {wheel_option, size_option, alarm_option}) {
         option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     }
     tz_option->excludes(zone_option);
@@ -349,7 +357,7 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
     // or, with --precise, precisely; the options that choose or write lines
     // have no part in it.
     for (CLI::Option* option : {grid_option, events_option, method_option, weekday_option,
-                                format_option, eclipses_option, seconds_option}) {
+                                format_option, eclipses_option, seconds_option, alarm_option}) {
         wheel_option->excludes(option);
     }
     size_option->needs(wheel_option);
@@ -407,6 +415,16 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
                                                         csv, options);
         if (grid && options.format != OutputFormat::kText) {
             throw UsageError{"--grid: prints a text table and takes no other format"};
+        }
+        if (alarm_option->count() > 0) {
+            options.reminder = ParseReminder(alarm);
+            if (!options.reminder) {
+                throw UsageError{"--alarm: invalid span '" + alarm +
+                                 "' (such as 1d, 12h, 30m, P1D or PT30M; at most four weeks)"};
+            }
+            if (options.format != OutputFormat::kICalendar) {
+                throw UsageError{"--alarm: a reminder goes only into --format ics"};
+            }
         }
         if (options.format == OutputFormat::kICalendar && options.last_year < 1) {
             throw UsageError{"--format: iCalendar has no years before 1 (YEARS " + years + ")"};

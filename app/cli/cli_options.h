@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "export/export_plan.h"
 #include "run/calculation_run.h"
+#include "run/reminder.h"
 #include "wheel/wheel_picture_format.h"
 
 namespace kalvest {
 
-enum class OutputFormat { kText, kCsv, kJson, kICalendar };
+using OutputFormat = ExportFormat;
 
 struct CliOptions {
     std::int32_t first_year = 0;
@@ -34,6 +36,9 @@ struct CliOptions {
     // its longitude (MoonMethod::kPrecise), in the listings and the wheel.
     bool precise = false;
     bool seconds = false;  // --seconds: every time to the second
+    // --alarm DURATION: with --format ics, a reminder that long before
+    // every event.
+    std::optional<Reminder> reminder;
     // --moon (every phase) or --eclipses (only the new and full moons with
     // an eclipse): the Moon's listing instead of the solar events.
     bool moon = false;

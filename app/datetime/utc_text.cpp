@@ -1,5 +1,6 @@
 #include "datetime/utc_text.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
@@ -43,6 +44,12 @@ std::optional<std::string> ICalendarUtcText(double jd_ut) {
                   static_cast<int>(utc->year), utc->month, utc->day, utc->hour,
                   utc->minute, utc->second);
     return text;
+}
+
+double CurrentJulianDay() {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
+        std::chrono::system_clock::now().time_since_epoch());
+    return 2440587.5 + static_cast<double>(seconds.count()) / 86400.0;
 }
 
 }  // namespace kalvest

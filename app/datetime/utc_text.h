@@ -21,6 +21,10 @@ struct UtcDateTime {
 // date (not finite, or beyond 32-bit day numbers).
 std::optional<UtcDateTime> UtcDateTimeOf(double jd_ut);
 
+// The system clock's instant as a Julian Day (UT), to the second: when an
+// exported file is made.
+double CurrentJulianDay();
+
 // "2024-03-20T03:06:21Z" (ISO 8601); none outside the years 1 through
 // 9999, which the plain form cannot write.
 std::optional<std::string> IsoUtcText(double jd_ut);

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -176,34 +177,116 @@ std::unique_ptr<TimeZone> SystemTimeZone() {
     return OpenZone(zone);
 }
 
+std::unique_ptr<TimeZone> UserNamedTimeZone(const std::string& name) {
+    return name == "local" ? SystemTimeZone() : NamedTimeZone(name);
+}
+
+namespace {
+
+// A name the database lists that is no place's zone: the folders of
+// other file variants, and the placeholder zone of systems not set up.
+bool IsListedZone(const std::string& name) {
+    return name.rfind("posix/", 0) != 0 && name.rfind("right/", 0) != 0 && name != "Factory" &&
+           name != "localtime" && name != "posixrules";
+}
+
+struct NamesAndLinks {
+    std::vector<std::string> names;
+    std::vector<std::pair<std::string, std::string>> links;
+};
+
+NamesAndLinks ReadNamesAndLinks() {
+    EnsureDatabase();
+    NamesAndLinks result;
+    const date::tzdb& database = date::get_tzdb();
+#if USE_OS_TZDB
+    // The compiled files give each other name of a zone as a symbolic link
+    // to its file, which the library lists as a zone of its own.
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path folder = fs::canonical(kZoneFolder, error);
+    for (const date::time_zone& zone : database.zones) {
+        const std::string& name = zone.name();
+        if (!IsListedZone(name)) continue;
+        const fs::path path = fs::path(kZoneFolder) / name;
+        if (!error && fs::is_symlink(path, error)) {
+            const fs::path target = fs::canonical(path, error);
+            if (!error) {
+                result.links.emplace_back(name, target.lexically_relative(folder).generic_string());
+                continue;
+            }
+            error.clear();
+        }
+        result.names.push_back(name);
+    }
+#else
+    for (const date::time_zone& zone : database.zones) {
+        if (IsListedZone(zone.name())) result.names.push_back(zone.name());
+    }
+    for (const date::time_zone_link& link : database.links) {
+        result.links.emplace_back(link.name(), link.target());
+    }
+#endif
+    std::sort(result.names.begin(), result.names.end());
+    std::sort(result.links.begin(), result.links.end());
+    return result;
+}
+
+}  // namespace
+
+std::vector<std::string> ZoneNames() { return ReadNamesAndLinks().names; }
+
+std::vector<std::pair<std::string, std::string>> ZoneLinks() { return ReadNamesAndLinks().links; }
+
 std::string ZoneDatabaseVersion() {
     EnsureDatabase();
     std::string version = date::get_tzdb().version;
 #if USE_OS_TZDB
-    // The library looks for a file "+VERSION" or "version", which Debian's
-    // zone folder lacks; its one-file form of the data starts with the
-    // release ("# version 2025b").
+    // The library finds no version among the compiled files; the text
+    // form beside them begins with it ("# version 2025b").
     if (version == "unknown") {
-        std::ifstream data(std::string(kZoneFolder) + "/tzdata.zi");
-        std::string first_line;
+        std::ifstream file(std::string(kZoneFolder) + "/tzdata.zi");
+        std::string line;
         const std::string mark = "# version ";
-        if (std::getline(data, first_line) && first_line.rfind(mark, 0) == 0) {
-            version = first_line.substr(mark.size());
+        if (std::getline(file, line) && line.rfind(mark, 0) == 0) version = line.substr(mark.size());
+        while (!version.empty() && (version.back() == '\r' || version.back() == ' ')) {
+            version.pop_back();
         }
+        if (version.empty()) version = "unknown";
     }
 #endif
     return version;
 }
 
-std::vector<std::string> ZoneDatabaseNames() {
-    EnsureDatabase();
-    std::vector<std::string> names;
-    for (const date::time_zone& zone : date::get_tzdb().zones) names.push_back(zone.name());
-    return names;  // the library keeps its zones sorted by name
+std::optional<std::string> SystemZoneName() {
+    if (const char* tz = std::getenv("TZ")) {
+        std::string text = tz;
+        if (!text.empty() && text.front() == ':') text.erase(0, 1);
+#if USE_OS_TZDB
+        const std::string folder = std::string(kZoneFolder) + "/";
+        if (text.rfind(folder, 0) == 0) text.erase(0, folder.size());
+#endif
+        try {
+            if (text.empty() || !NamedTimeZone(text)) return std::nullopt;
+        } catch (const ZoneDatabaseError&) {
+            return std::nullopt;
+        }
+        return text;
+    }
+    try {
+        EnsureDatabase();
+        return date::current_zone()->name();
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
-std::unique_ptr<TimeZone> UserNamedTimeZone(const std::string& name) {
-    return name == "local" ? SystemTimeZone() : NamedTimeZone(name);
+std::string ZoneTableFolder() {
+#if USE_OS_TZDB
+    return kZoneFolder;
+#else
+    return DataFolder() + PathSeparator() + "tzdata";
+#endif
 }
 
 }  // namespace kalvest

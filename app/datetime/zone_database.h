@@ -5,8 +5,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "datetime/time_zone.h"
@@ -29,16 +31,6 @@ std::unique_ptr<TimeZone> NamedTimeZone(const std::string& name);
 // otherwise NamedTimeZone. Null for an unknown name; throws as they do.
 std::unique_ptr<TimeZone> UserNamedTimeZone(const std::string& name);
 
-// The release of the database in use ("2025b"); "unknown" when it does not
-// say. Throws ZoneDatabaseError when the database cannot be read.
-std::string ZoneDatabaseVersion();
-
-// The names of the database's zones in alphabetical order, for a user to
-// choose from. From the IANA text data these are the zones themselves;
-// the compiled zone files of Linux do not tell a zone from a link, which
-// then come along. Throws ZoneDatabaseError like ZoneDatabaseVersion.
-std::vector<std::string> ZoneDatabaseNames();
-
 // The system's own zone. The TZ environment variable decides when it is
 // set: a zone name (a leading ":" is allowed), a path into the zone
 // folder, or a rule such as "CET-1CEST,M3.5.0,M10.5.0/3"; set but empty
@@ -46,5 +38,29 @@ std::vector<std::string> ZoneDatabaseNames();
 // (/etc/localtime) decides, and UTC where there is none. Throws
 // ZoneDatabaseError when TZ holds none of those forms.
 std::unique_ptr<TimeZone> SystemTimeZone();
+
+// The names of the database's zones ("Africa/Abidjan" .. "UTC"), sorted,
+// without the links that give a zone another name. Throws
+// ZoneDatabaseError when the database cannot be read.
+std::vector<std::string> ZoneNames();
+
+// The links: each older or other name with the zone it stands for
+// ({"Asia/Calcutta", "Asia/Kolkata"}), sorted by name. Throws as ZoneNames.
+std::vector<std::pair<std::string, std::string>> ZoneLinks();
+
+// The database's version ("2025b"), or "unknown" when its files do not
+// say. Throws as ZoneNames.
+std::string ZoneDatabaseVersion();
+
+// The database name of the system's own zone (SystemTimeZone's) when it
+// has one: the TZ variable's zone name, or the system setting's zone.
+// Nothing for a TZ rule, for a TZ that names no zone, and where no
+// setting can be read.
+std::optional<std::string> SystemZoneName();
+
+// The folder of the database's tables (zone.tab, zone1970.tab,
+// iso3166.tab): the system's zone folder, or on Windows the zone data
+// beside the program.
+std::string ZoneTableFolder();
 
 }  // namespace kalvest

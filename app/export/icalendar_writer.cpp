@@ -15,7 +15,8 @@ bool IsContinuationByte(char c) {
 }
 
 void AppendEvent(std::string& out, const CalendarEntry& entry, const std::string& stamp,
-                 const std::string& start, const std::optional<std::string>& end) {
+                 const std::string& start, const std::optional<std::string>& end,
+                 const std::optional<Reminder>& reminder) {
     out += "BEGIN:VEVENT\r\n";
     out += ICalendarFold("UID:" + ICalendarEscape(entry.uid));
     out += "DTSTAMP:" + stamp + "\r\n";
@@ -31,6 +32,15 @@ void AppendEvent(std::string& out, const CalendarEntry& entry, const std::string
     // A moment of the sky, not an appointment: it does not make the user
     // busy.
     out += "TRANSP:TRANSPARENT\r\n";
+    if (reminder) {
+        // A message on the screen, the one action that needs no more than
+        // a text (RFC 5545 3.6.6).
+        out += "BEGIN:VALARM\r\n";
+        out += "ACTION:DISPLAY\r\n";
+        out += ICalendarFold("DESCRIPTION:" + ICalendarEscape(entry.summary));
+        out += "TRIGGER:" + ICalendarTrigger(*reminder) + "\r\n";
+        out += "END:VALARM\r\n";
+    }
     out += "END:VEVENT\r\n";
 }
 
@@ -99,7 +109,7 @@ void ICalendarWriter::WriteEntry(const CalendarEntry& entry) {
         ++left_out_;
         return;
     }
-    AppendEvent(out_, entry, stamp_, *start, end);
+    AppendEvent(out_, entry, stamp_, *start, end, options_.reminder);
 }
 
 void ICalendarWriter::End() { out_ += "END:VCALENDAR\r\n"; }

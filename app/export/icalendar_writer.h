@@ -1,14 +1,17 @@
 // A listing as an iCalendar file (RFC 5545) that calendar programs
 // import: one VEVENT per event and per further entry of an event, its
-// start (and end, where it lasts) in UTC. Content lines are folded at 75 octets and end in CR LF.
+// start (and end, where it lasts) in UTC, with a reminder (VALARM) when
+// asked for. Content lines are folded at 75 octets and end in CR LF.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "export/event_list.h"
+#include "run/reminder.h"
 
 namespace kalvest {
 
@@ -16,6 +19,9 @@ struct ICalendarOptions {
     std::string product_id;    // PRODID, "-//Orvanth Systems//Kalvest 7.0//EN"
     std::string calendar_name;  // X-WR-CALNAME, the name shown on import; may be empty
     double stamp_jd_ut = 0.0;  // DTSTAMP: when the file is made
+    // A VALARM in every event that shows the event's summary this long
+    // before its start; none without.
+    std::optional<Reminder> reminder;
 };
 
 // Appends the calendar to `out`.

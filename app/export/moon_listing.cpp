@@ -184,6 +184,8 @@ void FillFields(std::vector<FieldValue>& fields, std::int32_t year, const MoonPh
 
 }  // namespace
 
+const std::vector<std::string>& MoonColumns() { return Columns(); }
+
 void ListMoonEvents(const MoonListingRequest& request, const TimeZone& zone,
                     ListingWriter& writer) {
     writer.Begin(Columns());

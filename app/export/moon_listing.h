@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "datetime/date_time_text.h"
 #include "datetime/time_zone.h"
@@ -54,6 +55,9 @@ struct MoonListingRequest {
 // Their UIDs depend on the lunation and phase alone.
 void ListMoonEvents(const MoonListingRequest& request, const TimeZone& zone,
                     ListingWriter& writer);
+
+// The columns of ListMoonEvents, for writers that join listings.
+const std::vector<std::string>& MoonColumns();
 
 // The same listing kept whole.
 EventList MoonEventListing(const MoonListingRequest& request, const TimeZone& zone);

@@ -40,6 +40,8 @@ std::string Uid(std::int32_t year, const PlannedLine& line) {
 
 }  // namespace
 
+const std::vector<std::string>& SolarEventColumns() { return Columns(); }
+
 void ListSolarEvents(const SolarListingRequest& request, const TimeZone& zone,
                      const EventNameTable& names, ListingWriter& writer) {
     const std::vector<std::string>& columns = Columns();

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "datetime/date_time_text.h"
 #include "datetime/time_zone.h"
@@ -39,6 +41,9 @@ struct SolarListingRequest {
 // library the computation needs is missing.
 void ListSolarEvents(const SolarListingRequest& request, const TimeZone& zone,
                      const EventNameTable& names, ListingWriter& writer);
+
+// The columns of ListSolarEvents, for writers that join listings.
+const std::vector<std::string>& SolarEventColumns();
 
 // The same listing kept whole.
 EventList SolarEventListing(const SolarListingRequest& request, const TimeZone& zone,

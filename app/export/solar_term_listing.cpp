@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/display_width.h"
 #include "datetime/local_time.h"
 #include "export/instant_fields.h"
 #include "solar/solar_terms.h"
@@ -13,8 +14,10 @@
 namespace kalvest {
 namespace {
 
-// Widths of the text line's name columns, in characters: the longest
-// pinyin (Shuāngjiàng) and English name (Awakening of Insects).
+// Widths of the text line's name columns, in terminal columns: the
+// widest characters ("惊蛰 / 驚蟄", each character two columns), the
+// longest pinyin (Shuāngjiàng) and English name (Awakening of Insects).
+constexpr std::size_t kHanziWidth = 11;
 constexpr std::size_t kPinyinWidth = 11;
 constexpr std::size_t kEnglishWidth = 20;
 
@@ -23,22 +26,12 @@ const std::vector<std::string>& Columns() {
         std::vector<std::string> names = {"year",    "solar_longitude", "name",         "pinyin",
                                           "english", "turning_point",   "method"};
         AppendInstantColumns(names);
+        // Added after the instant's columns, so that every earlier column
+        // keeps its place for readers that count them.
+        names.insert(names.end(), {"hanzi", "hanzi_traditional"});
         return names;
     }();
     return columns;
-}
-
-// Characters, not bytes: the pinyin's tone marks take two bytes each.
-std::size_t CharacterCount(const std::string& text) {
-    std::size_t count = 0;
-    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
-}
-
-void AppendPadded(std::string& line, const std::string& text, std::size_t width) {
-    line += text;
-    const std::size_t length = CharacterCount(text);
-    if (length < width) line.append(width - length, ' ');
 }
 
 struct MethodTerm {
@@ -56,9 +49,11 @@ std::string TextLine(const SolarTermName& name, SolarTermMethod method, const Lo
     const std::string angle = std::to_string(name.longitude_degrees);
     line.append(3 - std::min<std::size_t>(3, angle.size()), ' ');
     line += angle + "° ";
-    AppendPadded(line, name.pinyin, kPinyinWidth);
+    AppendPaddedToWidth(line, HanziText(name), kHanziWidth);
     line += "  ";
-    AppendPadded(line, name.english, kEnglishWidth);
+    AppendPaddedToWidth(line, name.pinyin, kPinyinWidth);
+    line += "  ";
+    AppendPaddedToWidth(line, name.english, kEnglishWidth);
     line += "  ";
     line += MethodName(method);
     line += " sun  ";
@@ -100,9 +95,24 @@ void FillEvent(ListedEvent& event, std::int32_t year, const MethodTerm& entry,
                                            : FieldValue::Text(turning_point));
     fields.push_back(FieldValue::Text(MethodName(entry.method)));
     AppendInstantFields(instant.jd_ut, instant.delta_t_seconds / 60.0, local, fields);
+    fields.push_back(FieldValue::Text(name.hanzi));
+    fields.push_back(FieldValue::Text(name.hanzi_traditional));
 }
 
 }  // namespace
+
+std::string HanziText(const SolarTermName& name) {
+    const std::string simplified = name.hanzi;
+    if (simplified == name.hanzi_traditional) return simplified;
+    return simplified + " / " + name.hanzi_traditional;
+}
+
+const std::vector<std::string>& SolarTermColumns() { return Columns(); }
+
+std::string SolarTermListingTitle(const std::string& year_text, std::int16_t calendar_code,
+                                  const std::string& zone_text) {
+    return "Solar terms of " + year_text + CalendarSuffix(calendar_code) + ", " + zone_text;
+}
 
 void ListSolarTerms(const SolarTermListingRequest& request, const TimeZone& zone,
                     const EventNameTable& names, ListingWriter& writer) {

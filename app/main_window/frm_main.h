@@ -13,19 +13,31 @@
 //   frm_main_help.cpp         Help in the text viewer, the two link labels
 //                             and their tool tips
 //   frm_main_display_all.cpp  Display all in the grid window
-//   frm_main_year_views.cpp   the views of the year: the moon list, the wheel
+//   frm_main_year_views.cpp   the views of the year: the moon list, the wheel,
+//                             the solar terms
+//   frm_main_menu.cpp         the menu bar above the controls, About
+//   frm_main_zone.cpp         the zones of the time zone database: the TZ
+//                             box's "Other zone..." entry, the chooser, the
+//                             zone every view uses, the options kept in
+//                             the user's configuration
+//   frm_main_export.cpp       File > Export: the export dialog
 // What only this window uses, without Qt:
 //   settings_file*.cpp        the settings file's records, read and saved
 //   settings_location.cpp     where the settings file lives
 //   program_options.cpp       the window program's own arguments
 //   link_tool_tips.cpp        the link labels' tool tips
+//   about_kalvest.cpp         the text of Help > About Kalvest
+// and with Qt window_preferences.cpp, what the window keeps in QSettings.
 // The handlers compute through the run layer (app/run: PlanRun,
 // ComputeLine, the display-all texts, the year check, the zone list) as
 // every other front end does.
 // The constructor connects the handlers of the controls file
 // (ConnectHandlers), then the commands of the settings, help and
 // display-all files (ConnectSecondaryCommands, in the help file), then the
-// views of the year (CreateYearViews).
+// views of the year (CreateYearViews), then the menu bar (CreateMenuBar),
+// which sizes the window: the controls keep their designed places in the
+// client area ClientArea, and the window is as much taller as the menu
+// bar is high.
 // Controls and fields are public: the handlers of the other windows and the
 // tests read them as the designer made them.
 #pragma once
@@ -40,9 +52,12 @@
 #include <string>
 #include <vector>
 
+#include "datetime/date_time_text.h"
 #include "datetime/time_zone.h"
+#include "run/zone_list.h"
 #include "main_window/settings_file.h"
 #include "outside/dantrow.h"
+#include "run/calculation_run.h"
 #include "run/event_names.h"
 #include "run/output_text.h"
 
@@ -52,6 +67,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -59,10 +75,15 @@ class QRadioButton;
 namespace kalvest {
 
 class frmAll;
+class frmExport;
 class frmMoon;
 class frmPopUp;
+class frmTerms;
 class frmView;
 class frmWheel;
+class frmZoneChooser;
+struct ExportPlan;
+struct ZoneCatalogue;
 struct WindowLook;
 class WebPageLauncher;
 
@@ -75,6 +96,31 @@ public:
 
     // The start-up sequence; shows the window.
     void Form_Load();
+
+    // --- The menu bar and the client area under it ---
+    QMenuBar* mnuBar = nullptr;
+    // Holds every control at its designed place; 8595 by 8370 twips.
+    QWidget* ClientArea = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuCalculate = nullptr;
+    QAction* mnuExport = nullptr;        // Ctrl+E
+    QAction* mnuSaveSettings = nullptr;
+    QAction* mnuQuit = nullptr;          // Ctrl+Q
+    QMenu* mnuView = nullptr;
+    QAction* mnuDisplayAll = nullptr;
+    QAction* mnuTerms = nullptr;         // Ctrl+T
+    QAction* mnuCopy = nullptr;
+    QAction* mnuClear = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuOtherZone = nullptr;     // the zone chooser
+    QAction* mnuSeconds = nullptr;       // times to the second
+    QAction* mnuPrecise = nullptr;       // precise equinoxes and solstices
+    std::array<QAction*, 4> mnuAllOrNone{};  // as cmdAllOrNoneKalvest, by index
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpText = nullptr;      // F1
+    QAction* mnuManual = nullptr;
+    QAction* mnuSite = nullptr;
+    QAction* mnuAbout = nullptr;
 
     // --- Controls, in the window's control order ---
     QLabel* lblYear = nullptr;
@@ -150,10 +196,10 @@ public:
     QAction* mnuWheel = nullptr;     // Ctrl+W
     std::unique_ptr<frmWheel> frmWheelForm;
     frmWheel& WheelWindow();
-    // The zone of the moon list and the wheel when it is not the window's
-    // fixed offset (kalvest --tz), and its name for their titles.
-    std::unique_ptr<TimeZone> MoonListZone;
-    std::string MoonListZoneName;
+    std::unique_ptr<frmTerms> frmTermsForm;
+    frmTerms& TermsWindow();
+    // The solar terms of the typed year in the window's calendar and zone.
+    void mnuTerms_Click();
     // The output box's context menu: the toolkit's entries, then the views.
     std::unique_ptr<QMenu> OutputContextMenu();
     // The moon list of the typed year in the window's calendar and zone;
@@ -163,6 +209,61 @@ public:
     // zone and hemisphere; a bad year gets the year check's message and
     // opens nothing.
     void mnuWheel_Click();
+
+    // --- Zones of the time zone database (frm_main_zone.cpp) ---
+    // The zone the TZ box names while one of the database is chosen
+    // ("Europe/Dublin", or "local" for the system's own); null while the
+    // box holds one of its fixed offsets.
+    std::shared_ptr<const TimeZone> NamedZone;
+    std::string NamedZoneName;
+    // The TZ box's entries after the 49 offsets: the chosen zone's name
+    // (only while one is chosen), then "Other zone...", always last.
+    static constexpr int kNamedZoneIndex = 49;
+    int OtherZoneIndex() const;
+    // Chooses the zone `name` of the database (or "local"): the TZ box
+    // shows it and every view uses it. False, with nothing changed, for a
+    // name the database does not know; throws ZoneDatabaseError when the
+    // database cannot be read.
+    bool SelectNamedZone(const std::string& name);
+    // Chooses `zone` under `name`, already made (kalvest --tz).
+    void UseNamedZone(std::unique_ptr<TimeZone> zone, const std::string& name);
+    // Back to the TZ box's fixed offset `index` (0..48).
+    void SelectFixedZone(int index);
+    // The zone of every view: the named zone, or the box's fixed offset.
+    // Shared, so that a view that computes again later (the wheel's rings,
+    // the terms' methods) keeps the zone it was opened in.
+    std::shared_ptr<const TimeZone> ViewZone() const;
+    // How titles name it: "Europe/Dublin", "local time", "GMT+05:30".
+    std::string ViewZoneName() const;
+    // Options > Time zone... and the TZ box's "Other zone...": the chooser;
+    // a zone picked there is kept for the next start.
+    void mnuOtherZone_Click();
+    // Asks the chooser for a zone; the empty text when the user cancels.
+    // A dialog unless a test replaces it.
+    std::function<std::string(const ZoneCatalogue& catalogue)> ChooseZone;
+    // The zones of the database for the chooser, read at its first use.
+    const ZoneCatalogue* Zones();
+    // The options of the Options menu as a run reads them.
+    bool TimesToTheSecond() const;
+    bool PreciseInstants() const;
+    TimePrecision ViewPrecision() const;
+
+    // --- Export (frm_main_export.cpp) ---
+    std::unique_ptr<frmExport> frmExportForm;
+    frmExport& ExportWindow();
+    // File > Export...: the dialog for the typed year; a bad year gets the
+    // year check's message and opens nothing. `terms_only` ticks only the
+    // solar terms (the solar-terms window's Export).
+    void mnuExport_Click(bool terms_only = false);
+    // What an export of the window's choices starts from: its events,
+    // methods, calendar, weekday and options.
+    ExportPlan ExportBase() const;
+    // The ticked events and methods, the weekday box and the calendar list,
+    // as a run reads them (its year and zone left at 0).
+    RunSelection SelectionOfControls() const;
+
+    // --- Menu commands (frm_main_menu.cpp) ---
+    void mnuAbout_Click();
 
     // --- Handlers ---
     void cmdAllOrNoneKalvest_Click(int Index);
@@ -241,6 +342,20 @@ private:
     void RestoreSavedSettings();
     void ConnectSecondaryCommands();
     void CreateYearViews();
+    void CreateMenuBar();
+    // The client area under the menu bar, and the window around both.
+    void PlaceClientArea();
+    // Connects the TZ box's extra entries and restores the kept zone and
+    // options (frm_main_zone.cpp).
+    void ConnectZoneChoice();
+    void AddOtherZoneEntry();
+    // Forgets the named zone and takes its entry out of the box.
+    void DropNamedZone();
+    void RestorePreferences();
+    void cboTimezone_Activated(int index);
+    // The TZ box's entry before the last choice, for a cancelled chooser.
+    int last_zone_index_ = 24;
+    std::unique_ptr<ZoneCatalogue> zones_;
     // The main window's colours and fonts for the windows of the views.
     WindowLook YearViewLook() const;
     void SetLinkToolTips();

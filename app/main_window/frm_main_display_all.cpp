@@ -32,7 +32,8 @@ void frmMain::cmdDisplayAll_Click() {
     std::array<std::string, kDisplayAllCellCount> texts;
     try {
         texts = FillAllCellTexts(EventNames, {Year, CalendarCode, ZoneMinutes, southern},
-                                 EuroDateRecord);
+                                 *ViewZone(), EuroDateRecord, PreciseInstants(),
+                                 ViewPrecision());
     } catch (const LibraryError& error) {
         ShowMessageBox({LibraryFailureMessage(error), cmdDisplayAll->text().toStdString(),
                         MessageIcon::kExclamation, MessageButtons::kOk});

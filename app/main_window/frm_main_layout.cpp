@@ -104,7 +104,12 @@ void frmMain::CreateControls() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Kalvest"));
     setWindowIcon(ProgramIcon());
-    setFixedSize(PixelsFromTwips(kClientWidthTwips), PixelsFromTwips(kClientHeightTwips));
+    // The designed client area; the menu bar comes above it (PlaceClientArea).
+    ClientArea = new QWidget(this);
+    ClientArea->setObjectName(QStringLiteral("ClientArea"));
+    ClientArea->setGeometry(0, 0, PixelsFromTwips(kClientWidthTwips),
+                            PixelsFromTwips(kClientHeightTwips));
+    setFixedSize(ClientArea->size());
     CreateTopRow();
     CreateEquinoxFrame();
     CreateCrossQuarterFrame();
@@ -120,29 +125,29 @@ void frmMain::CreateControls() {
 }
 
 void frmMain::CreateTopRow() {
-    lblYear = Add(new QLabel(QStringLiteral("Year:"), this), "lblYear", 120, 135, 735, 300, 0);
+    lblYear = Add(new QLabel(QStringLiteral("Year:"), ClientArea), "lblYear", 120, 135, 735, 300, 0);
     lblYear->setFont(DesignFont(kCaptionPoints));
 
-    txbYear = Add(new QLineEdit(this), "txbYear", 720, 120, 780, 360, 1);
+    txbYear = Add(new QLineEdit(ClientArea), "txbYear", 720, 120, 780, 360, 1);
     QFont year_font = DesignFont(kCaptionPoints);
     year_font.setFamily(QStringLiteral("Arial"));
     txbYear->setFont(year_font);
     txbYear->setValidator(new YearLengthValidator(txbYear));
 
-    lblCalendar = Add(new QLabel(QStringLiteral("Calendar:"), this), "lblCalendar",
+    lblCalendar = Add(new QLabel(QStringLiteral("Calendar:"), ClientArea), "lblCalendar",
                       1560, 135, 975, 300, 23);
     lblCalendar->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblCalendar->setFont(DesignFont(kCaptionPoints));
 
-    cboCalendar = Add(new QComboBox(this), "cboCalendar", 2640, 120, 3375, 360, 34);
+    cboCalendar = Add(new QComboBox(ClientArea), "cboCalendar", 2640, 120, 3375, 360, 34);
     cboCalendar->setFont(DesignFont(kCaptionPoints));
 
-    lblTimezone = Add(new QLabel(QStringLiteral("TZ:"), this), "lblTimezone",
+    lblTimezone = Add(new QLabel(QStringLiteral("TZ:"), ClientArea), "lblTimezone",
                       6000, 135, 495, 300, 25);
     lblTimezone->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTimezone->setFont(DesignFont(kCaptionPoints));
 
-    cboTimezone = Add(new QComboBox(this), "cboTimezone", 6600, 120, 1455, 360, 33);
+    cboTimezone = Add(new QComboBox(ClientArea), "cboTimezone", 6600, 120, 1455, 360, 33);
     cboTimezone->setFont(DesignFont(kCaptionPoints));
 
     auto* list_style = new ListBoxStyle;
@@ -152,7 +157,7 @@ void frmMain::CreateTopRow() {
 }
 
 void frmMain::CreateEquinoxFrame() {
-    Frame1 = Add(new QGroupBox(QStringLiteral("Select equinoxes and solstices: "), this),
+    Frame1 = Add(new QGroupBox(QStringLiteral("Select equinoxes and solstices: "), ClientArea),
                  "Frame1", 120, 600, 3615, 2225, 2);
     Frame1->setFont(DesignFont(kCaptionPoints));
     Frame1->setFocusPolicy(Qt::NoFocus);
@@ -175,7 +180,7 @@ void frmMain::CreateEquinoxFrame() {
 }
 
 void frmMain::CreateCrossQuarterFrame() {
-    Frame2 = Add(new QGroupBox(QStringLiteral("Select cross-quarter days: "), this),
+    Frame2 = Add(new QGroupBox(QStringLiteral("Select cross-quarter days: "), ClientArea),
                  "Frame2", 3960, 600, 4095, 2225, 12);
     Frame2->setFont(DesignFont(kCaptionPoints));
     Frame2->setFocusPolicy(Qt::NoFocus);
@@ -205,18 +210,18 @@ void frmMain::CreateCrossQuarterFrame() {
 
 void frmMain::CreateMiddleRow() {
     cmdCalculate = Add(
-        new QPushButton(QStringLiteral("Calculate dates and times of selected events"), this),
+        new QPushButton(QStringLiteral("Calculate dates and times of selected events"), ClientArea),
         "cmdCalculate", 120, 3000, 4935, 360, 7);
     cmdCalculate->setFont(DesignFont(kCaptionPoints, true));
-    cmdDisplayAll = Add(new QPushButton(QStringLiteral("Display all for:"), this),
+    cmdDisplayAll = Add(new QPushButton(QStringLiteral("Display all for:"), ClientArea),
                         "cmdDisplayAll", 5400, 3000, 2655, 360, 24);
-    optNH = Add(new QRadioButton(QStringLiteral("Northern hemisphere"), this), "optNH",
+    optNH = Add(new QRadioButton(QStringLiteral("Northern hemisphere"), ClientArea), "optNH",
                 5400, 3360, 2655, 255, 26);
-    optSH = Add(new QRadioButton(QStringLiteral("Southern hemisphere"), this), "optSH",
+    optSH = Add(new QRadioButton(QStringLiteral("Southern hemisphere"), ClientArea), "optSH",
                 5400, 3600, 2655, 255, 27);
-    chkIncludeWeekday = Add(new QCheckBox(QStringLiteral("Include weekday"), this),
+    chkIncludeWeekday = Add(new QCheckBox(QStringLiteral("Include weekday"), ClientArea),
                             "chkIncludeWeekday", 120, 3480, 2055, 255, 21);
-    cmdSaveSettings = Add(new QPushButton(QStringLiteral("Save settings"), this),
+    cmdSaveSettings = Add(new QPushButton(QStringLiteral("Save settings"), ClientArea),
                           "cmdSaveSettings", 2880, 3480, 2175, 360, 20);
     for (QWidget* control : {static_cast<QWidget*>(cmdDisplayAll),
                              static_cast<QWidget*>(optNH), static_cast<QWidget*>(optSH),
@@ -225,7 +230,7 @@ void frmMain::CreateMiddleRow() {
         control->setFont(DesignFont(kCaptionPoints));
     }
 
-    txbOutput = Add(new QPlainTextEdit(this), "txbOutput", 120, 4005, 8295, 3330, 11);
+    txbOutput = Add(new QPlainTextEdit(ClientArea), "txbOutput", 120, 4005, 8295, 3330, 11);
     QFont fixed = DesignFont(kSmallPoints);
     fixed.setFamily(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
@@ -241,31 +246,31 @@ void frmMain::CreateMiddleRow() {
 }
 
 void frmMain::CreateBottomRow() {
-    cmdClear = Add(new QPushButton(QStringLiteral("Clear"), this), "cmdClear",
+    cmdClear = Add(new QPushButton(QStringLiteral("Clear"), ClientArea), "cmdClear",
                    120, 7485, 855, 360, 22);
-    cmdCopyToClipboard = Add(new QPushButton(QStringLiteral("Copy to clipboard"), this),
+    cmdCopyToClipboard = Add(new QPushButton(QStringLiteral("Copy to clipboard"), ClientArea),
                              "cmdCopyToClipboard", 1100, 7485, 2200, 360, 10);
-    cmdOrvanthSoftware = Add(new QPushButton(QStringLiteral("Orvanth Systems Software"), this),
+    cmdOrvanthSoftware = Add(new QPushButton(QStringLiteral("Orvanth Systems Software"), ClientArea),
                              "cmdOrvanthSoftware", 3550, 7485, 2800, 360, 32);
-    cmdHelp = Add(new QPushButton(QStringLiteral("Help"), this), "cmdHelp",
+    cmdHelp = Add(new QPushButton(QStringLiteral("Help"), ClientArea), "cmdHelp",
                   6600, 7485, 855, 360, 8);
-    cmdQuit = Add(new QPushButton(QStringLiteral("Quit"), this), "cmdQuit",
+    cmdQuit = Add(new QPushButton(QStringLiteral("Quit"), ClientArea), "cmdQuit",
                   7560, 7485, 855, 360, 9);
     for (QPushButton* button :
          {cmdClear, cmdCopyToClipboard, cmdOrvanthSoftware, cmdHelp, cmdQuit}) {
         button->setFont(DesignFont(kCaptionPoints));
     }
 
-    lblNotice = Add(new QLabel(QStringLiteral("Copyright \u00A9"), this), "lblNotice",
+    lblNotice = Add(new QLabel(QStringLiteral("Copyright \u00A9"), ClientArea), "lblNotice",
                     120, 7935, 1605, 240, kNoTabStop);
     lblNotice->setFont(DesignFont(kSmallPoints));
-    lblOrvanthSystems = Add(new QLabel(QStringLiteral("Orvanth Systems"), this),
+    lblOrvanthSystems = Add(new QLabel(QStringLiteral("Orvanth Systems"), ClientArea),
                             "lblOrvanthSystems", 1365, 7935, 2115, 240, kNoTabStop);
     lblOrvanthSystems->setFont(DesignFont(kSmallPoints, false, true));
-    lblURL = Add(new QLabel(QStringLiteral("www.orvanth.example"), this), "lblURL",
+    lblURL = Add(new QLabel(QStringLiteral("www.orvanth.example"), ClientArea), "lblURL",
                  2805, 7935, 1845, 240, kNoTabStop);
     lblURL->setFont(DesignFont(kSmallPoints));
-    lblOnlineUserManual = Add(new QLabel(QStringLiteral("Online user manual"), this),
+    lblOnlineUserManual = Add(new QLabel(QStringLiteral("Online user manual"), ClientArea),
                               "lblOnlineUserManual", 5700, 7935, 2535, 240, kNoTabStop);
     lblOnlineUserManual->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblOnlineUserManual->setFont(DesignFont(kSmallPoints, false, true));

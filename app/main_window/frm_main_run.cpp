@@ -1,6 +1,6 @@
 // The calculation run of frmMain and the output box. The lines themselves
-// are planned, computed and composed by the window-free run code that
-// kalvest-cli uses too, so both always write the same lines.
+// are planned, computed and composed by the window-free listing that
+// kalvest-cli prints, so both always write the same lines.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -13,6 +13,7 @@
 #include "main_window/calendar_list.h"
 #include "main_window/frm_main.h"
 #include "outside/library_error.h"
+#include "export/solar_listing.h"
 #include "run/calculation_run.h"
 #include "run/run_messages.h"
 
@@ -47,21 +48,28 @@ void frmMain::cmdCalculate_Click() {
     cmdClear->setEnabled(true);
     ZoneMinutes = static_cast<std::int16_t>(cboTimezone->currentData().toInt());
 
-    RunSelection selection;
+    RunSelection selection = SelectionOfControls();
     selection.year = Year;
-    for (int code = 0; code < 4; ++code) {
-        selection.quarters[code] = IsChecked(quarters[code]);
-        selection.cross_quarters[code] = IsChecked(cross_quarters[code]);
-    }
-    selection.true_sun = IsChecked(chkTrueSun);
-    selection.mean_sun = IsChecked(chkMeanSun);
-    selection.include_weekday = IsChecked(chkIncludeWeekday);
     selection.calendar_code = CalendarCode;
     selection.zone_minutes = ZoneMinutes;
 
+    // The lines of the listing every front end writes, in the chosen zone
+    // and with the options; with a fixed offset and neither option they
+    // are exactly those of the classical run.
+    class OutputLines final : public ListingWriter {
+    public:
+        explicit OutputLines(OutputText& output) : output_(output) {}
+        void Begin(const std::vector<std::string>&) override {}
+        void Write(const ListedEvent& event) override { output_.Append(event.text_line + "\r\n"); }
+        void End() override {}
+
+    private:
+        OutputText& output_;
+    } lines(Output);
+    const SolarListingRequest request{Year, Year, selection, PreciseInstants(),
+                                      ViewPrecision()};
     try {
-        ProduceRunLines(selection, EventNames, EuroDateRecord,
-                        [this](const std::string& line) { Output.Append(line); });
+        ListSolarEvents(request, *ViewZone(), EventNames, lines);
     } catch (const LibraryError& error) {
         // The lines computed before the failure stay; the run ends here and
         // the program carries on.
@@ -75,6 +83,22 @@ void frmMain::cmdCalculate_Click() {
     cmdCopyToClipboard->setEnabled(true);
     cmdCopyToClipboard->setVisible(has_output);
     cmdClear->setVisible(has_output);
+}
+
+RunSelection frmMain::SelectionOfControls() const {
+    RunSelection selection;
+    const std::array<QCheckBox*, 4> quarters = {chkVE, chkSS, chkAE, chkWS};
+    const std::array<QCheckBox*, 4> cross_quarters = {chkImbolc, chkBeltane, chkLughnassad,
+                                                      chkSamhain};
+    for (int code = 0; code < 4; ++code) {
+        selection.quarters[code] = IsChecked(quarters[code]);
+        selection.cross_quarters[code] = IsChecked(cross_quarters[code]);
+    }
+    selection.true_sun = IsChecked(chkTrueSun);
+    selection.mean_sun = IsChecked(chkMeanSun);
+    selection.include_weekday = IsChecked(chkIncludeWeekday);
+    selection.calendar_code = CalendarCodeOfListIndex(cboCalendar->currentIndex());
+    return selection;
 }
 
 void frmMain::SetOutputText(const std::string& text) {

@@ -14,6 +14,8 @@
 #include "main_window/frm_main.h"
 #include "main_window/settings_file.h"
 #include "main_window/settings_location.h"
+#include "main_window/window_preferences.h"
+#include "run/zone_list.h"
 #include "run/year_input.h"
 #include "windows/frm_pop_up.h"
 #include "windows/window_twips.h"
@@ -80,10 +82,22 @@ std::string frmMain::SaveSettings() {
     record.year_text = Utf8Text(txbYear->text());
     const auto boxes = SavedCheckBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i) record.checks[i] = CheckValue(boxes[i]);
-    record.zone_index = cboTimezone->currentIndex();
+    // An older release reads only the fixed offsets: while a zone of the
+    // database is chosen, the one nearest to its standard time.
+    const int index = cboTimezone->currentIndex();
+    record.zone_index = NamedZone ? NearestZoneIndex(StandardOffsetSeconds(*NamedZone, CurrentYear()))
+                        : index >= 0 && index < kZoneCount ? index
+                                                           : kDefaultZoneIndex;
     record.southern = optSH->isChecked();
     record.output = Utf8Text(QString::fromStdString(Output.Text()));
-    return SaveSettingsFile(SettingsPath, record);
+    const std::string result = SaveSettingsFile(SettingsPath, record);
+    // The zone's name goes with the saved settings.
+    if (result.empty() && NamedZone) {
+        SetPreference(preference::kZoneName, QString::fromStdString(NamedZoneName));
+    } else if (result.empty()) {
+        RemovePreference(preference::kZoneName);
+    }
+    return result;
 }
 
 void frmMain::LoadSettings() {
@@ -112,8 +126,11 @@ void frmMain::cmdSaveSettings_Click() {
     cmdSaveSettings->hide();
     const std::string result = SaveSettings();
     if (result.empty()) {
-        const double top = TwipsFromPixels(cmdSaveSettings->y()) + kPopUpBelowButtonTop;
-        const double left = TwipsFromPixels(cmdSaveSettings->x()) + kPopUpRightOfButtonLeft;
+        // Over the button wherever the client area begins (under the menu
+        // bar).
+        const QPoint button = cmdSaveSettings->mapTo(this, QPoint(0, 0));
+        const double top = TwipsFromPixels(button.y()) + kPopUpBelowButtonTop;
+        const double left = TwipsFromPixels(button.x()) + kPopUpRightOfButtonLeft;
         PopUpWindow().PopUpInForm(this, QString::fromStdString(GetProgramText(kSavedText)),
                                   kPopUpWidth, kPopUpHeight, kPopUpInterval,
                                   static_cast<std::int16_t>(std::lround(top)),

@@ -20,8 +20,12 @@
 #include "run/year_input.h"
 #include "run/zone_list.h"
 #include "solar/solar_events.h"
+#include "export/export_plan.h"
+#include "run/zone_search.h"
 #include "windows/frm_all.h"
+#include "windows/frm_export.h"
 #include "windows/frm_moon.h"
+#include "windows/frm_terms.h"
 #include "windows/frm_view.h"
 #include "windows/frm_wheel.h"
 
@@ -91,6 +95,8 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     ConnectHandlers();
     ConnectSecondaryCommands();
     CreateYearViews();
+    CreateMenuBar();
+    ConnectZoneChoice();
 }
 
 frmMain::~frmMain() { delete frmViewForm.data(); }
@@ -108,6 +114,7 @@ void frmMain::Form_Load() {
     CentreOnScreen();
     show();
     RestoreSavedSettings();
+    RestorePreferences();
     cmdCopyToClipboard->setText(QStringLiteral("Copy to clipboard"));
     cmdClear->setVisible(!Output.Empty());
     cmdHelp->setFocus();
@@ -140,6 +147,7 @@ void frmMain::InitializeControls() {
         cboTimezone->setItemData(cboTimezone->count() - 1, static_cast<int>(zone.minutes));
     }
     cboTimezone->setCurrentIndex(kDefaultZoneIndex);
+    AddOtherZoneEntry();
 
     // The names come from the captions as the window shows them.
     auto caption = [](QCheckBox* box) { return box->text().toStdString(); };

@@ -1,8 +1,10 @@
 // The views of the typed year that frmMain opens beyond its own controls,
 // each in a window of its own so that no control of the main window moves:
-// the moon list and the wheel of the year. Each view is an entry of mnuYearViews, reached by its
-// keyboard shortcut anywhere in the window and from the output box's
-// context menu; a new view adds its entry in CreateYearViews.
+// the moon list, the wheel of the year and the solar terms. The moon list
+// and the wheel are entries of mnuYearViews, which the output box's context
+// menu lists; every view is an entry of the View menu, reached by its
+// keyboard shortcut anywhere in the window. Each view uses the window's
+// calendar, its zone (ViewZone) and its options.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,18 +18,36 @@
 #include "common/message_box.h"
 #include "datetime/date_time_text.h"
 #include "export/moon_listing.h"
+#include "export/solar_term_listing.h"
 #include "export/text_writer.h"
 #include "main_window/calendar_list.h"
 #include "main_window/frm_main.h"
+#include "main_window/window_preferences.h"
 #include "outside/library_error.h"
 #include "run/run_messages.h"
 #include "run/zone_list.h"
 #include "wheel/wheel_layout.h"
 #include "windows/frm_moon.h"
+#include "windows/frm_terms.h"
 #include "windows/frm_wheel.h"
 
 namespace kalvest {
 namespace {
+
+const char* TextOfTermsMethod(TermsMethod method) {
+    switch (method) {
+        case TermsMethod::kTrueSun: return "true";
+        case TermsMethod::kMeanSun: return "mean";
+        case TermsMethod::kBoth: break;
+    }
+    return "both";
+}
+
+TermsMethod TermsMethodOfText(const std::string& text) {
+    if (text == "true") return TermsMethod::kTrueSun;
+    if (text == "mean") return TermsMethod::kMeanSun;
+    return TermsMethod::kBoth;
+}
 
 // The listing's lines without the line feed after the last.
 std::string ShownLines(const EventList& list) {
@@ -52,6 +72,11 @@ void frmMain::CreateYearViews() {
     // The window holds the entries too, so that their shortcuts work
     // wherever the focus is in it.
     addActions(mnuYearViews->actions());
+    mnuTerms = new QAction(QStringLiteral("&Solar terms of the year"), this);
+    mnuTerms->setObjectName(QStringLiteral("mnuTerms"));
+    mnuTerms->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(mnuTerms, &QAction::triggered, this, [this] { mnuTerms_Click(); });
+    addAction(mnuTerms);
 
     txbOutput->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(txbOutput, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -85,26 +110,22 @@ void frmMain::mnuMoonList_Click() {
     if (YearInputInvalid()) return;
     CalendarCode = CalendarCodeOfListIndex(cboCalendar->currentIndex());
     ZoneMinutes = static_cast<std::int16_t>(cboTimezone->currentData().toInt());
-    const FixedOffsetZone window_zone = FixedWindowZone(ZoneMinutes);
-    const TimeZone& zone =
-        MoonListZone ? *MoonListZone : static_cast<const TimeZone&>(window_zone);
-    const std::string zone_name =
-        MoonListZone ? MoonListZoneName : cboTimezone->currentText().toStdString();
-    const MoonListingRequest request{Year, Year, CalendarCode, false,
-                                     IsChecked(chkIncludeWeekday)};
+    MoonListingRequest request{Year, Year, CalendarCode, false, IsChecked(chkIncludeWeekday),
+                               ViewPrecision()};
+    request.precise = PreciseInstants();
 
     // Computed before the window changes: a missing library leaves the
     // last list as it was.
     std::string text;
     try {
-        text = ShownLines(MoonEventListing(request, zone));
+        text = ShownLines(MoonEventListing(request, *ViewZone()));
     } catch (const LibraryError& error) {
         ShowMessageBox({LibraryFailureMessage(error), mnuMoonList->text().toStdString(),
                         MessageIcon::kExclamation, MessageButtons::kOk});
         return;
     }
     const std::string title =
-        MoonListingTitle(txbYear->text().toStdString(), CalendarCode, zone_name, false);
+        MoonListingTitle(txbYear->text().toStdString(), CalendarCode, ViewZoneName(), false);
     MoonWindow().ShowList(this, QString::fromStdString(title), text);
 }
 
@@ -118,23 +139,61 @@ frmWheel& frmMain::WheelWindow() {
 
 void frmMain::mnuWheel_Click() {
     if (YearInputInvalid()) return;
-    CalendarCode = cboCalendar->currentIndex() == kJulianCalendarIndex ? kCalendarJulian
-                                                                       : kCalendarGregorian;
+    CalendarCode = CalendarCodeOfListIndex(cboCalendar->currentIndex());
     ZoneMinutes = static_cast<std::int16_t>(cboTimezone->currentData().toInt());
-    const WheelRequest base{
-        .year = Year,
-        .calendar_code = CalendarCode,
-        .southern = optSH->isChecked(),
-        .zone_name = MoonListZone ? MoonListZoneName : cboTimezone->currentText().toStdString()};
-    // The wheel calls the maker again when a ring is switched on or off.
-    WheelWindow().ShowWheel(this, [this, base, minutes = ZoneMinutes](bool moon, bool terms) {
+    const WheelRequest base{.year = Year,
+                            .calendar_code = CalendarCode,
+                            .southern = optSH->isChecked(),
+                            .zone_name = ViewZoneName(),
+                            .precise = PreciseInstants(),
+                            .precision = ViewPrecision()};
+    // The wheel calls the maker again when a ring is switched on or off,
+    // in the zone of this very request.
+    std::shared_ptr<const TimeZone> zone = ViewZone();
+    WheelWindow().ShowWheel(this, [base, zone](bool moon, bool terms) {
         WheelRequest request = base;
         request.moon = moon;
         request.terms = terms;
-        const FixedOffsetZone window_zone = FixedWindowZone(minutes);
-        return MakeWheelLayout(request, MoonListZone ? *MoonListZone
-                                                     : static_cast<const TimeZone&>(window_zone));
+        return MakeWheelLayout(request, *zone);
     });
+}
+
+frmTerms& frmMain::TermsWindow() {
+    if (!frmTermsForm) {
+        frmTermsForm = std::make_unique<frmTerms>(YearViewLook());
+        frmTermsForm->setWindowIcon(windowIcon());
+        frmTermsForm->ExportTerms = [this] { mnuExport_Click(true); };
+        frmTermsForm->SetMethod(TermsMethodOfText(
+            Preference(preference::kTermsMethod).toString().toStdString()));
+        frmTermsForm->MethodChosen = [](TermsMethod method) {
+            SetPreference(preference::kTermsMethod, QString::fromLatin1(TextOfTermsMethod(method)));
+        };
+    }
+    return *frmTermsForm;
+}
+
+void frmMain::mnuTerms_Click() {
+    if (YearInputInvalid()) return;
+    CalendarCode = CalendarCodeOfListIndex(cboCalendar->currentIndex());
+    ZoneMinutes = static_cast<std::int16_t>(cboTimezone->currentData().toInt());
+    SolarTermListingRequest base;
+    base.first_year = Year;
+    base.last_year = Year;
+    base.precise = PreciseInstants();
+    base.calendar_code = CalendarCode;
+    base.include_weekday = IsChecked(chkIncludeWeekday);
+    base.precision = ViewPrecision();
+    std::shared_ptr<const TimeZone> zone = ViewZone();
+    const EventNameTable names = EventNames;
+    const std::string title =
+        SolarTermListingTitle(txbYear->text().toStdString(), CalendarCode, ViewZoneName());
+    TermsWindow().ShowTerms(this, QString::fromStdString(title),
+                            [base, zone, names](TermsMethod method) {
+                                SolarTermListingRequest request = base;
+                                request.true_sun = method != TermsMethod::kMeanSun;
+                                request.mean_sun = method != TermsMethod::kTrueSun;
+                                return ShownLines(SolarTermListing(request, *zone, names));
+                            });
 }
 
 }  // namespace kalvest

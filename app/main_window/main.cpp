@@ -27,9 +27,9 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("kalvest"));
     kalvest::InstallQtMessageBoxHandler();
     kalvest::frmMain window;
-    window.MoonListZone = std::move(start.moon_zone);
-    window.MoonListZoneName = start.moon_zone_name;
     window.Form_Load();
+    // The zone of --tz for this run, over the one the window restored.
+    if (start.zone) window.UseNamedZone(std::move(start.zone), start.zone_name);
     if (start.moon_list) window.mnuMoonList_Click();
     if (start.wheel) window.mnuWheel_Click();
     return QApplication::exec();

@@ -14,12 +14,16 @@ constexpr const char* kHelpText =
     "points, the March and September equinoxes, the June and December\n"
     "solstices and the cross-quarter days Imbolc, Beltane, Lughnassad and\n"
     "Samhain by the mean sun and the true sun, in the Gregorian or the Julian\n"
-    "calendar and a time zone from GMT-12:00 to GMT+12:00. The same\n"
+    "calendar and a time zone from GMT-12:00 to GMT+12:00 or of the time zone\n"
+    "database; the 24 solar terms (Ctrl+T), the moon list, the wheel of the\n"
+    "year, and files for calendar programs (File > Export, Ctrl+E). The same\n"
     "computations are available without a window through kalvest-cli.\n"
     "\n"
     "Save settings keeps the window's inputs and output in\n"
     "$XDG_DATA_HOME/Orvanth Systems/kalvest.usr (by default\n"
-    "~/.local/share/Orvanth Systems/kalvest.usr).\n"
+    "~/.local/share/Orvanth Systems/kalvest.usr); the zone of the time zone\n"
+    "database and the options of the Options menu go to\n"
+    "$XDG_CONFIG_HOME/Orvanth Systems/Kalvest.conf (by default under ~/.config).\n"
     "\n"
     "Options:\n"
     "      --moon       open the moon list of the year at start: the phases of\n"
@@ -27,10 +31,10 @@ constexpr const char* kHelpText =
     "      --wheel      open the wheel of the year at start: the turning points\n"
     "                   round a circle, with the full and new moons, to save as\n"
     "                   SVG, PNG or PDF (also Ctrl+W in the window)\n"
-    "      --tz NAME    show the moon list and the wheel in a zone of the time\n"
-    "                   zone database (such as Europe/Dublin), daylight saving\n"
-    "                   time included, or in the system's own zone with\n"
-    "                   --tz local\n"
+    "      --tz NAME    select a zone of the time zone database (such as\n"
+    "                   Europe/Dublin) in the window, daylight saving time\n"
+    "                   included, or the system's own zone with --tz local;\n"
+    "                   every view uses it (also Options > Time zone...)\n"
     "      --help       display this help and exit\n"
     "      --version    output version information and exit\n"
     "\n"
@@ -84,17 +88,17 @@ WindowStart ReadWindowStart(const std::vector<std::string>& args) {
             return start;
         }
         try {
-            start.moon_zone = UserNamedTimeZone(name);
+            start.zone = UserNamedTimeZone(name);
         } catch (const ZoneDatabaseError& e) {
             start.error = e.what();
             return start;
         }
-        if (!start.moon_zone) {
+        if (!start.zone) {
             start.error = "--tz: unknown time zone '" + name +
                           "' (a name of the IANA database such as Europe/Dublin, or local)";
             return start;
         }
-        start.moon_zone_name = name == "local" ? "local time" : name;
+        start.zone_name = name;
     }
     return start;
 }

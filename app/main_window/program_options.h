@@ -5,10 +5,10 @@
 //                      start (the desktop entry's "Moon list" action);
 //   --wheel            opens the wheel of the year at start (the desktop
 //                      entry's "Wheel of the year" action);
-//   --tz NAME          shows the moon list and the wheel in a zone of the
-//                      time zone database (or "local", the system's zone)
-//                      instead of the main window's fixed offset, with
-//                      daylight saving time.
+//   --tz NAME          selects a zone of the time zone database (or
+//                      "local", the system's zone) in the main window, as
+//                      the zone chooser would, for every view, daylight
+//                      saving time included; for this run only.
 // Every other argument is left to the toolkit (for example "-platform
 // offscreen"); none of the toolkit's options takes a value that starts
 // with "--".
@@ -38,8 +38,8 @@ std::optional<int> HandleInformationOptions(const std::vector<std::string>& args
 struct WindowStart {
     bool moon_list = false;
     bool wheel = false;
-    std::unique_ptr<TimeZone> moon_zone;  // null: the main window's zone
-    std::string moon_zone_name;           // as given; "local time" for local
+    std::unique_ptr<TimeZone> zone;  // null: the zone the window restores
+    std::string zone_name;           // as given: "Europe/Dublin", "local"
     // One line about a bad argument (a missing or unknown zone, an
     // unreadable zone database); empty when the window may start.
     std::string error;

@@ -5,6 +5,9 @@
 #include "common/utf_text.h"
 #include "outside/library_error.h"
 
+#include <filesystem>
+#include <system_error>
+
 #if defined(_WIN32)
 #include <windows.h>
 #else
@@ -28,6 +31,19 @@ void CloseLibrary(void* handle) { FreeLibrary(static_cast<HMODULE>(handle)); }
 std::string LastError() {
     return "system error " + std::to_string(GetLastError());
 }
+// The file of the library that holds `address`.
+std::string FileOf(void* address) {
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            static_cast<LPCWSTR>(address), &module)) {
+        return {};
+    }
+    std::wstring path(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+    path.resize(length);
+    return Utf8FromWide(path);
+}
 #else
 void* OpenLibrary(const std::string& path) {
     return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -39,6 +55,12 @@ void CloseLibrary(void* handle) { dlclose(handle); }
 std::string LastError() {
     const char* text = dlerror();
     return text ? text : "unknown error";
+}
+// The file that holds `address`, as the loader found it.
+std::string FileOf(void* address) {
+    Dl_info info{};
+    if (dladdr(address, &info) == 0 || info.dli_fname == nullptr) return {};
+    return info.dli_fname;
 }
 #endif
 
@@ -71,6 +93,18 @@ void DynamicLibrary::LoadOrThrow(const std::string& entry_point) {
                                file_name_ + ") for its entry point " +
                                entry_point + ": " + LastError());
     }
+}
+
+std::string DynamicLibrary::LoadedFile(const std::string& entry_point) {
+    const std::string file = FileOf(Symbol(entry_point));
+    std::error_code error;
+#if defined(_WIN32)
+    const std::filesystem::path real = std::filesystem::canonical(WideFromUtf8(file), error);
+    return error ? file : Utf8FromWide(real.wstring());
+#else
+    const std::filesystem::path real = std::filesystem::canonical(file, error);
+    return error ? file : real.string();
+#endif
 }
 
 void* DynamicLibrary::Symbol(const std::string& entry_point) {

@@ -24,6 +24,12 @@ public:
     // Address of the exported entry point; throws LibraryError.
     void* Symbol(const std::string& entry_point);
 
+    // The file the library was loaded from, as the system found it, every
+    // symbolic link followed ("/usr/lib/x86_64-linux-gnu/libvarquel.so.1.0.0"):
+    // the file that holds its entry point `entry_point`. Loads it first if
+    // need be, and throws LibraryError as Symbol does.
+    std::string LoadedFile(const std::string& entry_point);
+
     const std::string& name() const { return name_; }
     const std::string& file_name() const { return file_name_; }
 

@@ -1,6 +1,7 @@
 #include "outside/varquel_binding.h"
 
 #include <atomic>
+#include <cctype>
 #include <memory>
 #include <mutex>
 
@@ -75,6 +76,37 @@ double VarquelPhase(std::int32_t lunation, std::int32_t phase,
     PhaseFunction f = TheBinding().phase.load(std::memory_order_acquire);
     if (!f) f = Resolve(&Binding::phase, "varquel", 12);
     return f(lunation, phase, record);
+}
+
+std::string VersionOfLibraryFileName(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    for (const char* ending : {".dylib", ".dll"}) {
+        const std::string e = ending;
+        if (name.size() > e.size() && name.compare(name.size() - e.size(), e.size(), e) == 0) {
+            name.resize(name.size() - e.size());
+        }
+    }
+    // The version is the longest run of digits and points at the end that
+    // follows a point ("so.1.0.0", "varquel.1.0.0").
+    std::size_t start = name.size();
+    while (start > 0 && (std::isdigit(static_cast<unsigned char>(name[start - 1])) ||
+                         name[start - 1] == '.')) {
+        --start;
+    }
+    while (start < name.size() && name[start] == '.') ++start;
+    if (start == name.size() || start == 0 || name[start - 1] != '.') return {};
+    return name.substr(start);
+}
+
+VarquelFile VarquelLibraryFile() {
+    Binding& b = TheBinding();
+    std::lock_guard<std::mutex> lock(b.mutex);
+    VarquelFile file;
+    file.file_name = b.library->file_name();
+    file.loaded_from = b.library->LoadedFile(VarquelExportName("deltat", 12));
+    file.version = VersionOfLibraryFileName(file.loaded_from);
+    return file;
 }
 
 void UseVarquelLibraryFile(const std::string& file_name) {

@@ -38,4 +38,21 @@ void UseVarquelLibraryFile(const std::string& file_name);
 // soname ("libvarquel.so.1"), or "varquel.dll" on Windows.
 std::string DefaultVarquelFileName();
 
+// Which varquel the program uses, for the About box.
+struct VarquelFile {
+    std::string file_name;    // the name it is loaded by: "libvarquel.so.1"
+    std::string loaded_from;  // the file itself: "/usr/lib/.../libvarquel.so.1.0.0"
+    // The version its file's name carries ("1.0.0"); empty where the
+    // platform's names carry none (Windows).
+    std::string version;
+};
+
+// Loads varquel if it is not yet and says which file it is. Throws
+// LibraryError when it cannot be loaded.
+VarquelFile VarquelLibraryFile();
+
+// "1.0.0" of "libvarquel.so.1.0.0" and of "libvarquel.1.0.0.dylib": the
+// numbers after the library's name; empty when the name has none.
+std::string VersionOfLibraryFileName(const std::string& file_name);
+
 }  // namespace kalvest

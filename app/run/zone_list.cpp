@@ -1,7 +1,13 @@
 #include "run/zone_list.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
+
+#include "calendar/calendar_day_number.h"
+#include "datetime/date_time_text.h"
 
 namespace kalvest {
 namespace {
@@ -53,6 +59,40 @@ std::string ZoneSuffix(std::int16_t zone_minutes) {
 
 FixedOffsetZone FixedWindowZone(std::int16_t zone_minutes) {
     return FixedOffsetZone(zone_minutes * 60, ZoneSuffix(zone_minutes).substr(1));
+}
+
+int NearestZoneIndex(std::int32_t offset_seconds) {
+    constexpr int kHalfHour = 1800;
+    const int magnitude = static_cast<int>(std::min<std::int64_t>(
+        std::llabs(static_cast<std::int64_t>(offset_seconds)), 24 * kHalfHour));
+    // Rounded to the nearest half-hour, a tie toward GMT.
+    int half_hours = magnitude / kHalfHour;
+    if (magnitude % kHalfHour > kHalfHour / 2) ++half_hours;
+    return kDefaultZoneIndex + (offset_seconds < 0 ? -half_hours : half_hours);
+}
+
+std::vector<ZoneReading> ZoneReadingsOfYear(const TimeZone& zone, std::int32_t year) {
+    std::vector<ZoneReading> readings;
+    for (int month = 1; month <= 12; ++month) {
+        for (const int day : {1, 15}) {
+            // A day number is the Julian Day of that day's noon UT.
+            const double noon = static_cast<double>(
+                CalendarDayNumber(year, month, day, kCalendarGregorian));
+            readings.push_back(zone.At(noon));
+        }
+    }
+    return readings;
+}
+
+std::int32_t StandardOffset(const std::vector<ZoneReading>& readings) {
+    if (readings.empty()) return 0;
+    std::int32_t smallest = std::numeric_limits<std::int32_t>::max();
+    for (const ZoneReading& reading : readings) smallest = std::min(smallest, reading.offset_seconds);
+    return smallest;
+}
+
+std::int32_t StandardOffsetSeconds(const TimeZone& zone, std::int32_t year) {
+    return StandardOffset(ZoneReadingsOfYear(zone, year));
 }
 
 }  // namespace kalvest

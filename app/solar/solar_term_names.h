@@ -19,6 +19,10 @@ struct SolarTermName {
     const char* pinyin;     // with tone marks, UTF-8: "Xiǎohán"
     const char* ascii;      // the pinyin without them: "Xiaohan"
     const char* english;    // "Minor Cold"
+    // The name in Chinese characters, simplified and traditional, UTF-8:
+    // "惊蛰" and "驚蟄"; the same text where the two scripts agree ("立春").
+    const char* hanzi;
+    const char* hanzi_traditional;
     // The turning point of the program that the term is: kLineEquinoxSolstice
     // with an event code (Chunfen is the March equinox), kLineCrossQuarter
     // with a cross-quarter code (Lichun is Imbolc), or kind and code -1 for

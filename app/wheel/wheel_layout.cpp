@@ -55,7 +55,7 @@ void AddQuarters(const WheelRequest& request, const TimeZone& zone, const YearSp
         quarter.name = names[kind][event];
         quarter.turn = span.Turn(jd);
         quarter.time_text =
-            ToLocalTime(jd, zone, request.calendar_code, record).DateTimeZone();
+            ToLocalTime(jd, zone, request.calendar_code, record, request.precision).DateTimeZone();
     }
 }
 
@@ -78,9 +78,9 @@ void AddCrossQuarters(const WheelRequest& request, const TimeZone& zone, const Y
         day.true_turn = span.Turn(true_sun);
         day.mean_turn = span.Turn(mean_sun);
         day.true_text = "True sun " +
-            ToLocalTime(true_sun, zone, request.calendar_code, record).DateTimeZone();
+            ToLocalTime(true_sun, zone, request.calendar_code, record, request.precision).DateTimeZone();
         day.mean_text = "Mean sun " +
-            ToLocalTime(mean_sun, zone, request.calendar_code, record).DateTimeZone();
+            ToLocalTime(mean_sun, zone, request.calendar_code, record, request.precision).DateTimeZone();
         const auto minutes = static_cast<std::int64_t>(std::llround((mean_sun - true_sun) * 1440.0));
         day.gap_minutes = minutes;
         if (minutes == 0) {

@@ -32,6 +32,8 @@ struct WheelRequest {
     // ask: the turning points and solar terms by ComputeInstant's and
     // SolarTermsOfYear's precise forms, the moons by MoonMethod::kPrecise.
     bool precise = false;
+    // The times of the texts to the minute or to the second.
+    TimePrecision precision = TimePrecision::kMinutes;
 };
 
 // An equinox or a solstice.

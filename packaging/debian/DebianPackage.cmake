@@ -71,8 +71,10 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 # Opened at run time rather than linked, so no tool can find them: the web
 # opener for the links, and the fonts the windows ask for by name (Arial,
-# Courier New).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-liberation")
+# Courier New, and a fixed-pitch font with Chinese characters for the solar
+# terms).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "xdg-utils, fonts-liberation, fonts-noto-cjk")
 # dpkg runs ldconfig through this trigger; CPack's own maintainer scripts
 # for it are dropped again after the build (see there).
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/triggers)

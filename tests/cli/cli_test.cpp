@@ -231,6 +231,12 @@ TEST(Cli, BadRangesZonesAndFormatsNameTheArgument) {
         {{"2025", "--wheel", "wheel.png", "--eclipses"}, "--eclipses"},
         {{"2025", "--wheel", "wheel.png", "--grid"}, "--grid"},
         {{"2025", "--wheel", "wheel.png", "--seconds"}, "--seconds"},
+        {{"2024", "--alarm", "1d"}, "--format ics"},
+        {{"2024", "--alarm", "1d", "--format", "csv"}, "--format ics"},
+        {{"2024", "--format", "ics", "--alarm", "5y"}, "'5y'"},
+        {{"2024", "--format", "ics", "--alarm", "29d"}, "four weeks"},
+        {{"2024", "--format", "ics", "--alarm"}, "--alarm"},
+        {{"2025", "--wheel", "wheel.png", "--alarm", "1d"}, "--alarm"},
     };
     for (const auto& [args, named] : bad) {
         const Result r = RunTool(args);
@@ -547,8 +553,9 @@ TEST(Cli, TermsOfAYearByBothMethodsInBeijingTime) {
     // Each term by both methods (the listing's own tests check the order
     // and the fields).
     ASSERT_EQ(lines.size(), 48u);
-    EXPECT_EQ(lines[4],
-              "315° Lìchūn       Start of Spring       true sun  2025-02-03 CE 22:10 CST  Imbolc");
+    EXPECT_EQ(lines[4], "315° 立春         Lìchūn       Start of Spring       true sun  "
+                        "2025-02-03 CE 22:10 CST  Imbolc");
+    EXPECT_EQ(lines[8].substr(0, 33), "345° 惊蛰 / 驚蟄  Jīngzhé ");
 
     // One method alone is the same lines without the other's; a range sets
     // its years apart.
@@ -563,9 +570,50 @@ TEST(Cli, TermsOfAYearByBothMethodsInBeijingTime) {
     EXPECT_EQ(std::count(range.out.begin(), range.out.end(), '\n'), 1 + 96);
     EXPECT_EQ(range.out.substr(0, range.out.find('\n')),
               "year,solar_longitude,name,pinyin,english,turning_point,method,jd_ut,"
-              "delta_t_minutes,date,time,zone,weekday,utc_offset_minutes");
+              "delta_t_minutes,date,time,zone,weekday,utc_offset_minutes,hanzi,"
+              "hanzi_traditional");
+    EXPECT_NE(range.out.find(",Jingzhe,Jīngzhé,Awakening of Insects,"), std::string::npos);
+    EXPECT_NE(range.out.find(",惊蛰,驚蟄\n"), std::string::npos);
     EXPECT_NE(RunTool({"2024..2025", "--terms"}).out.find("\n--------------------\n285° "),
               std::string::npos);
+}
+
+// --alarm: the same calendar with one reminder in every event, the
+// eclipses' spans included.
+TEST(Cli, AlarmGivesEveryCalendarEventItsReminder) {
+    for (const auto& [span, trigger] :
+         std::vector<std::pair<std::string, std::string>>{{"1d", "-P1D"}, {"PT30M", "-PT30M"},
+                                                          {"36h", "-P1DT12H"}}) {
+        for (const char* listing : {"", "--terms", "--moon"}) {
+            std::vector<std::string> args = {"2024..2026", "--format", "ics"};
+            if (*listing) args.push_back(listing);
+            const Result plain = RunTool(args);
+            args.insert(args.end(), {"--alarm", span});
+            const Result alarmed = RunTool(args);
+            ASSERT_EQ(alarmed.status, 0) << alarmed.err;
+            std::size_t events = 0;
+            std::size_t alarms = 0;
+            std::istringstream lines(alarmed.out);
+            std::string stripped;
+            bool in_alarm = false;
+            for (std::string line; std::getline(lines, line);) {
+                events += line == "BEGIN:VEVENT\r";
+                alarms += line == "TRIGGER:" + trigger + "\r";
+                if (line == "BEGIN:VALARM\r") in_alarm = true;
+                if (!in_alarm && line.rfind("DTSTAMP:", 0) != 0) stripped += line + "\n";
+                if (line == "END:VALARM\r") in_alarm = false;
+            }
+            EXPECT_GT(events, 30u) << listing;
+            EXPECT_EQ(alarms, events) << listing << " " << span;
+            // Without its reminders, the file is the one without --alarm.
+            std::string plain_stripped;
+            std::istringstream plain_lines(plain.out);
+            for (std::string line; std::getline(plain_lines, line);) {
+                if (line.rfind("DTSTAMP:", 0) != 0) plain_stripped += line + "\n";
+            }
+            EXPECT_EQ(stripped, plain_stripped) << listing;
+        }
+    }
 }
 
 // The eclipses of 2025 on Irish clocks: the two total lunar eclipses with

@@ -4,10 +4,15 @@
     icalendar_check.py parse KALVEST_CLI   strict parse (Debian python3-icalendar)
     icalendar_check.py khal KALVEST_CLI    import into a temporary khal calendar
                                            and list the events in Irish time
+    icalendar_check.py file FILE.ics SPAN  a file made elsewhere (the window's
+                                           export): a strict parse, a VALARM of
+                                           the reminder SPAN ("1d") in every
+                                           event, and an import into khal
 
-Both check the solar events, the 24 solar terms by both methods and the
-Moon's phases with their eclipses. Exit status 77 (a skipped test for CTest) with a message where the
-package the check needs is missing.
+The first two check the solar events, the 24 solar terms by both methods
+and the Moon's phases with their eclipses, each also with a reminder
+(--alarm). Exit status 77 (a skipped test for CTest) with a message where
+the package the check needs is missing.
 """
 
 import csv
@@ -64,15 +69,72 @@ def check_lines(data):
         assert len(line) <= 75, f"line {number}: {len(line)} octets"
 
 
-def parse(cli):
+REMINDERS = {"1d": datetime.timedelta(days=-1), "12h": datetime.timedelta(hours=-12),
+             "PT30M": datetime.timedelta(minutes=-30)}
+
+
+def import_icalendar():
     try:
         import icalendar
     except ImportError:
         print("SKIPPED: python3-icalendar is not installed (apt-get install python3-icalendar)")
+        return None
+    return icalendar
+
+
+def parse(cli):
+    icalendar = import_icalendar()
+    if icalendar is None:
         return SKIPPED
     for name, listing in LISTINGS.items():
         parse_listing(icalendar, cli, name, listing)
     parse_moon(icalendar, cli)
+    for span in REMINDERS:
+        for args in ([], ["--terms"], ["--moon"]):
+            data = run(cli, YEARS, *args, "--format", "ics", "--alarm", span)
+            count = check_reminders(icalendar, data, span)
+            print(f"{' '.join(args) or 'solar events'} --alarm {span}: a VALARM in each of "
+                  f"{count} events")
+    return 0
+
+
+def check_reminders(icalendar, data, span):
+    """A strict parse; every event has exactly one VALARM that shows its
+    summary SPAN before its start. Returns the number of events."""
+    check_lines(data)
+    calendar = icalendar.Calendar.from_ical(data)
+    errors = [(c.name, c.errors) for c in calendar.walk() if getattr(c, "errors", None)]
+    assert not errors, f"parse errors: {errors}"
+    events = calendar.walk("VEVENT")
+    assert events, "no events"
+    for event in events:
+        alarms = event.walk("VALARM")
+        assert len(alarms) == 1, f"{event['UID']}: {len(alarms)} alarms"
+        alarm = alarms[0]
+        assert str(alarm["ACTION"]) == "DISPLAY"
+        assert str(alarm["DESCRIPTION"]) == str(event["SUMMARY"])
+        assert alarm.decoded("TRIGGER") == REMINDERS[span], alarm.decoded("TRIGGER")
+    return len(events)
+
+
+def check_file(path, span):
+    """The window's exported file: parsed strictly with its reminders, then
+    imported into khal, which lists every event."""
+    icalendar = import_icalendar()
+    program = shutil.which("khal")
+    if icalendar is None or program is None:
+        print("SKIPPED: python3-icalendar or khal is not installed")
+        return SKIPPED
+    with open(path, "rb") as file:
+        data = file.read()
+    count = check_reminders(icalendar, data, span)
+    # khal lists day by day: only the days the file covers.
+    starts = [e.decoded("DTSTART") for e in icalendar.Calendar.from_ical(data).walk("VEVENT")]
+    day = datetime.timedelta(days=1)
+    first, last = (min(starts) - day).strftime("%Y-%m-%d"), (max(starts) + day).strftime("%Y-%m-%d")
+    listed = khal_import_and_list(program, data, first, last)
+    assert len(listed) == count, f"khal lists {len(listed)} of {count} events"
+    print(f"{path}: a VALARM ({span}) in each of {count} events; khal imports all {count}")
     return 0
 
 
@@ -178,6 +240,11 @@ def khal(cli):
     for name, listing in LISTINGS.items():
         khal_listing(program, cli, name, listing)
     khal_eclipses(program, cli)
+    # Reminders change nothing of what khal lists.
+    listed = khal_import_and_list(program, run(cli, YEARS, "--format", "ics", "--alarm", "1d"),
+                                  "2024-01-01", "2027-01-01")
+    assert sorted(listed) == sorted(irish_lines(cli, "solar events")), listed
+    print("khal imports the solar events with their reminders")
     return 0
 
 
@@ -238,5 +305,7 @@ def khal_eclipses(program, cli):
 
 
 if __name__ == "__main__":
-    mode, cli = sys.argv[1], sys.argv[2]
-    sys.exit({"parse": parse, "khal": khal}[mode](cli))
+    mode = sys.argv[1]
+    if mode == "file":
+        sys.exit(check_file(sys.argv[2], sys.argv[3]))
+    sys.exit({"parse": parse, "khal": khal}[mode](sys.argv[2]))

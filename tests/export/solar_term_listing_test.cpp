@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "common/display_width.h"
 #include "datetime/date_time_text.h"
 #include "datetime/time_zone.h"
 #include "export/solar_term_listing.h"
@@ -14,13 +15,7 @@
 namespace kalvest {
 namespace {
 
-constexpr std::size_t kDateColumn = 50;  // characters before the date
-
-std::size_t Characters(const std::string& text) {
-    std::size_t count = 0;
-    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
-}
+constexpr std::size_t kDateColumn = 63;  // terminal columns before the date
 
 const std::string& Text(const ListedEvent& event, std::size_t column) {
     return event.fields[column].text();
@@ -41,8 +36,10 @@ TEST(SolarTermListing, EveryTermOfTheCoreOnceInTimeOrder) {
             request.calendar_code = first < 1582 ? kCalendarJulian : kCalendarGregorian;
             const EventList list = SolarTermListing(request, zone, DefaultEventNames());
             ASSERT_EQ(list.events.size(), 3u * 48u);
-            ASSERT_EQ(list.columns.size(), 14u);
+            ASSERT_EQ(list.columns.size(), 16u);
             EXPECT_EQ(list.columns[1], "solar_longitude");
+            EXPECT_EQ(list.columns[14], "hanzi");
+            EXPECT_EQ(list.columns[15], "hanzi_traditional");
             double previous = -1e9;
             std::map<std::pair<std::int32_t, std::string>, int> seen;
             for (const ListedEvent& event : list.events) {
@@ -63,6 +60,8 @@ TEST(SolarTermListing, EveryTermOfTheCoreOnceInTimeOrder) {
                           FieldValue::Fixed(term.instant.jd_ut, 10).ToText());
                 EXPECT_EQ(Text(event, 2), term.name.ascii);
                 EXPECT_EQ(Text(event, 3), term.name.pinyin);
+                EXPECT_EQ(Text(event, 14), term.name.hanzi);
+                EXPECT_EQ(Text(event, 15), term.name.hanzi_traditional);
                 const std::string turning_point = TurningPointName(term.name);
                 EXPECT_EQ(event.fields[5].type() == FieldValue::Type::kNull,
                           turning_point.empty());
@@ -72,7 +71,9 @@ TEST(SolarTermListing, EveryTermOfTheCoreOnceInTimeOrder) {
                 const std::string& line = event.text_line;
                 const std::size_t date = line.find(zoned);
                 ASSERT_NE(date, std::string::npos) << line;
-                EXPECT_EQ(Characters(line.substr(0, date)), kDateColumn) << line;
+                EXPECT_EQ(DisplayWidth(line.substr(0, date)), kDateColumn) << line;
+                EXPECT_EQ(line.substr(6, HanziText(term.name).size()), HanziText(term.name))
+                    << line;  // after "285° " (the degree sign takes two bytes)
                 EXPECT_EQ(line.substr(date + zoned.size()),
                           turning_point.empty() ? "" : "  " + turning_point);
                 EXPECT_NE(line.find(" " + std::string(term.name.english) + " "), std::string::npos);
@@ -101,13 +102,17 @@ TEST(SolarTermListing, LinesAsTheyArePrinted) {
     const EventList list = SolarTermListing(request, beijing, DefaultEventNames());
     ASSERT_EQ(list.events.size(), 48u);
     EXPECT_EQ(list.events[23].text_line,
-              "270° Dōngzhì      Winter Solstice       true sun  2024-12-21 CE 17:20 CST, "
-              "Saturday  Winter (December) solstice");
+              "270° 冬至         Dōngzhì      Winter Solstice       true sun  2024-12-21 CE 17:20 "
+              "CST, Saturday  Winter (December) solstice");
     EXPECT_EQ(list.events[24].text_line,
-              "285° Xiǎohán      Minor Cold            true sun  2025-01-05 CE 10:32 CST, Sunday");
+              "285° 小寒         Xiǎohán      Minor Cold            true sun  2025-01-05 CE 10:32 "
+              "CST, Sunday");
     EXPECT_EQ(list.events[26].text_line,
-              "315° Lìchūn       Start of Spring       true sun  2025-02-03 CE 22:10 CST, "
-              "Monday  Imbolc");
+              "315° 立春         Lìchūn       Start of Spring       true sun  2025-02-03 CE 22:10 "
+              "CST, Monday  Imbolc");
+    // The widest characters: both scripts, where they differ.
+    EXPECT_EQ(list.events[28].text_line.substr(0, 40),
+              "345° 惊蛰 / 驚蟄  Jīngzhé      Aw");
     EXPECT_EQ(list.events[29].text_line.substr(0, 5), "  0°");
     EXPECT_EQ(list.events[26].calendar.summary, "Lìchūn, Start of Spring (true sun)");
     EXPECT_EQ(list.events[26].calendar.description,
@@ -119,8 +124,8 @@ TEST(SolarTermListing, LinesAsTheyArePrinted) {
     request.precise = true;
     const EventList seconds = SolarTermListing(request, beijing, DefaultEventNames());
     EXPECT_EQ(seconds.events[26].text_line,
-              "315° Lìchūn       Start of Spring       true sun  2025-02-03 CE 22:10:28 CST, "
-              "Monday  Imbolc");
+              "315° 立春         Lìchūn       Start of Spring       true sun  2025-02-03 CE "
+              "22:10:28 CST, Monday  Imbolc");
     std::set<std::string> uids;
     for (std::size_t i = 0; i < list.events.size(); ++i) {
         EXPECT_EQ(seconds.events[i].calendar.uid, list.events[i].calendar.uid);

@@ -114,7 +114,7 @@ TEST(Writers, JsonWritesTextThatIsNotUtf8) {
 
 TEST(Writers, ICalendarFoldsEscapesAndLeavesOutWhatItCannotDate) {
     const ICalendarFile file =
-        ICalendarText(SampleList(), {"-//Test//Writer//EN", "Test", 2460000.5});
+        ICalendarText(SampleList(), {"-//Test//Writer//EN", "Test", 2460000.5, std::nullopt});
     EXPECT_EQ(file.left_out, 1u);
     EXPECT_EQ(file.text.find('\n'), file.text.find("\r\n") + 1);
 

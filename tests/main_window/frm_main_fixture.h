@@ -20,6 +20,7 @@
 
 #include "common/message_box.h"
 #include "main_window/frm_main.h"
+#include "main_window/window_preferences.h"
 
 namespace kalvest {
 
@@ -28,6 +29,9 @@ protected:
     void SetUp() override {
         previous_handler_ = SetMessageBoxHandler(
             [this](const MessageBoxRequest& request) { boxes.push_back(request); });
+        // Each case starts without the options and zone a case before
+        // it chose.
+        ClearPreferences();
         window = std::make_unique<frmMain>();
         window->EndProgram = [this] { ++program_ends; };
         window->Form_Load();

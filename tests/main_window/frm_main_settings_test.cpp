@@ -2,6 +2,7 @@
 // save button, the file, a restart that brings every control back, the
 // restore rules for odd and damaged files, and a save that fails.
 #include <QApplication>
+#include <QMenuBar>
 #include <QTimer>
 
 #include <unistd.h>
@@ -118,8 +119,9 @@ TEST_F(SettingsTest, SaveShowsThePopUpOverTheButtonAndWritesTheFile) {
     QString message;
     const QRect popup = SaveAndDismiss(&message);
 
-    // 2880 + 220 and 3480 + 310 twips from the window's corner.
-    const QPoint corner = w.frameGeometry().topLeft();
+    // 2880 + 220 and 3480 + 310 twips from the window's corner, under the
+    // menu bar as the button is.
+    const QPoint corner = w.frameGeometry().topLeft() + QPoint(0, w.mnuBar->height());
     EXPECT_EQ(popup, QRect(corner + QPoint(207, 253), QSize(133, 25)));
     EXPECT_EQ(message, "Settings saved.");
     EXPECT_TRUE(hidden_during_popup_);

@@ -1,6 +1,7 @@
 // frmMain after start-up: its state, its controls as designed, its lists.
 #include <QApplication>
 #include <QFontInfo>
+#include <QMenuBar>
 
 #include "frm_main_fixture.h"
 #include "run/event_names.h"
@@ -104,7 +105,12 @@ QRect Pixels(int left, int top, int width, int height) {
 
 TEST_F(FrmMainTest, ControlsAsDesigned) {
     frmMain& w = *window;
-    EXPECT_EQ(w.size(), QSize(573, 558));  // 8595 x 8370 twips
+    // The client area is 8595 x 8370 twips; the menu bar stands above it
+    // and the window is that much taller.
+    EXPECT_EQ(w.ClientArea->size(), QSize(573, 558));
+    EXPECT_EQ(w.ClientArea->pos(), QPoint(0, w.mnuBar->height()));
+    EXPECT_GT(w.mnuBar->height(), 0);
+    EXPECT_EQ(w.size(), QSize(573, 558 + w.mnuBar->height()));
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
     for (const Designed& d : kInventory) {
         SCOPED_TRACE(d.name);
@@ -211,7 +217,9 @@ TEST_F(FrmMainTest, CalendarAndZoneLists) {
     frmMain& w = *window;
     ASSERT_EQ(w.cboCalendar->count(), 2);
     EXPECT_EQ(w.cboCalendar->itemText(1), "Julian calendar (JC)");
-    ASSERT_EQ(w.cboTimezone->count(), 49);
+    // The 49 offsets, then the entry that opens the zone chooser.
+    ASSERT_EQ(w.cboTimezone->count(), 50);
+    EXPECT_EQ(w.cboTimezone->itemText(49), "Other zone...");
     const std::vector<std::pair<int, QString>> entries = {
         {0, "GMT-12:00"}, {1, "GMT-11:30"}, {23, "GMT-00:30"}, {24, "GMT"},
         {25, "GMT+00:30"}, {26, "GMT+01:00"}, {47, "GMT+11:30"}, {48, "GMT+12:00"}};

@@ -147,9 +147,7 @@ TEST_F(WheelWindowTest, CopyPutsThePictureOnTheClipboard) {
 // (kalvest --wheel --tz Europe/Dublin), scaled to a window of its own size.
 TEST_F(WheelWindowTest, ScreenshotOf2025InIrishTime) {
     frmMain& w = *window;
-    w.MoonListZone = NamedTimeZone("Europe/Dublin");
-    ASSERT_NE(w.MoonListZone, nullptr);
-    w.MoonListZoneName = "Europe/Dublin";
+    ASSERT_TRUE(w.SelectNamedZone("Europe/Dublin"));
     w.txbYear->setText("2025");
     PressCtrlW();
     ASSERT_NE(Wheel(), nullptr);

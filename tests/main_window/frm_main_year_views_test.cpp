@@ -172,16 +172,14 @@ TEST_F(MoonListTest, TheOutputBoxsContextMenuOffersTheViews) {
 // (kalvest --moon --tz Europe/Dublin).
 TEST_F(MoonListTest, ScreenshotOf2025InIrishTime) {
     frmMain& w = *window;
-    w.MoonListZone = NamedTimeZone("Europe/Dublin");
-    ASSERT_NE(w.MoonListZone, nullptr);
-    w.MoonListZoneName = "Europe/Dublin";
+    ASSERT_TRUE(w.SelectNamedZone("Europe/Dublin"));
     w.txbYear->setText("2025");
     Tick({w.chkIncludeWeekday});
     PressCtrlM();
     ASSERT_NE(Moon(), nullptr);
     EXPECT_EQ(Moon()->windowTitle(), "Phases of the Moon and eclipses in 2025 CE, Europe/Dublin");
     EXPECT_EQ(Moon()->txbMoon->toPlainText(),
-              Expected(2025, kCalendarGregorian, *w.MoonListZone, true));
+              Expected(2025, kCalendarGregorian, *w.NamedZone, true));
     const QString list = Moon()->txbMoon->toPlainText();
     EXPECT_TRUE(list.contains("2025-09-07 CE 19:52 IST, Sunday"));
     EXPECT_TRUE(list.contains("2025-03-14 CE 06:27 GMT, Friday"));

@@ -2,6 +2,8 @@
 // that name the library and the entry point, and the process goes on.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "outside/dynamic_library.h"
 #include "outside/library_error.h"
 #include "outside/varquel_binding.h"
@@ -55,6 +57,30 @@ TEST(LibraryBinding, AFailedComputationLeavesTheProgramRunningAndRecovers) {
     }
     UseVarquelLibraryFile(DefaultVarquelFileName());
     EXPECT_NEAR(EquinoxSolsticeJD(0, 2021), 2459293.90091, 1e-5);
+}
+
+// What the About box says of varquel: the file it is loaded by, the file
+// itself, and the version its name carries.
+TEST(LibraryBinding, TheLoadedFileAndItsVersion) {
+    const VarquelFile file = VarquelLibraryFile();
+    EXPECT_EQ(file.file_name, DefaultVarquelFileName());
+    EXPECT_FALSE(file.loaded_from.empty());
+    EXPECT_TRUE(std::filesystem::is_regular_file(file.loaded_from)) << file.loaded_from;
+#if !defined(_WIN32)
+    // The soname's link followed to the file with the whole version.
+    EXPECT_EQ(std::filesystem::path(file.loaded_from).filename(), "libvarquel.so.1.0.0");
+    EXPECT_EQ(file.version, "1.0.0");
+#endif
+    UseVarquelLibraryFile("libvarquel-missing.so");
+    EXPECT_THROW(VarquelLibraryFile(), LibraryError);
+    UseVarquelLibraryFile(DefaultVarquelFileName());
+
+    EXPECT_EQ(VersionOfLibraryFileName("/usr/lib/libvarquel.so.1.0.0"), "1.0.0");
+    EXPECT_EQ(VersionOfLibraryFileName("libvarquel.so.1"), "1");
+    EXPECT_EQ(VersionOfLibraryFileName("/opt/lib/libvarquel.1.2.0.dylib"), "1.2.0");
+    EXPECT_EQ(VersionOfLibraryFileName("C:\\Kalvest\\varquel.dll"), "");
+    EXPECT_EQ(VersionOfLibraryFileName("libvarquel.so"), "");
+    EXPECT_EQ(VersionOfLibraryFileName("12345"), "");
 }
 
 TEST(LibraryBinding, ExportNamesFollowThePlatform) {

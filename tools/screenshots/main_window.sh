@@ -25,7 +25,8 @@ display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp &
 xvfb=$!
 sleep 2
-DISPLAY=$display XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime "$build/bin/kalvest" &
+DISPLAY=$display XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime \
+    "$build/bin/kalvest" &
 app=$!
 sleep 5
 window=$(DISPLAY=$display xwininfo -root -tree | awk '/"Kalvest [0-9.]+"/ {print $1; exit}')

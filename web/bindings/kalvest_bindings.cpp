@@ -117,7 +117,7 @@ EMSCRIPTEN_BINDINGS(kalvest) {
         .field("message", &kalvest::web::YearAnswer::message);
     register_vector<std::string>("StringList");
     function("listing", &kalvest::web::MakeListing);
-    function("zoneNames", &kalvest::ZoneDatabaseNames);
+    function("zoneNames", &kalvest::ZoneNames);
     function("zoneDatabaseVersion", &kalvest::ZoneDatabaseVersion);
     function("knowsZone", &kalvest::web::KnowsZone);
     function("checkYear", &kalvest::web::CheckYear);
