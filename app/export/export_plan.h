@@ -45,8 +45,8 @@ struct ExportPlan {
     // the phases with an eclipse. Phases without eclipses leave the
     // eclipses' own calendar events out.
     bool eclipses = false;
-    // Every instant by the Sun's longitude and the modern Delta T (the
-    // Moon follows once it has a precise theory).
+    // Every instant precisely: the Sun by its longitude, the Moon's phases
+    // by its theory, each with the modern Delta T.
     bool precise = false;
     TimePrecision precision = TimePrecision::kMinutes;
     ExportFormat format = ExportFormat::kText;
