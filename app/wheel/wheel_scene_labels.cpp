@@ -17,6 +17,8 @@ namespace {
 constexpr double kGaugeWidth = 170.0;
 constexpr double kGaugeHeight = 20.0;
 constexpr double kGaugeMinutes = 2 * 1440.0;
+// The least room between a label and the canvas's side.
+constexpr double kSideMargin = 6.0;
 
 // One row of a label: a text in its font, or the gauge of a gap.
 struct Row {
@@ -53,6 +55,20 @@ void AddGauge(SceneBuilder& scene, const Box& row, std::int64_t gap_minutes) {
     scene.SunDots(true_sun, mean_sun, 5.0);
 }
 
+// A label that would run off the picture's side (a long zone name in the
+// Julian calendar, whose dates come early) slides inward, and then up or
+// down, away from the centre, until it keeps clear of the circle of
+// `radius` again.
+Box KeptOnCanvas(Box box, double radius) {
+    const double left =
+        std::clamp(box.left, kSideMargin, kWheelCanvasWidth - kSideMargin - box.width);
+    if (left == box.left) return box;
+    box.left = left;
+    const double step = box.Centre().y < kCentre.y ? -2.0 : 2.0;
+    for (int i = 0; i < 200 && DistanceFromCentre(box) < radius; ++i) box.top += step;
+    return box;
+}
+
 // Rows stacked into a label outside the wheel at `turn`, aligned towards
 // the wheel's side they stand on.
 void AddBlock(SceneBuilder& scene, double turn, double radius, const std::vector<Row>& rows) {
@@ -62,7 +78,7 @@ void AddBlock(SceneBuilder& scene, double turn, double radius, const std::vector
         width = std::max(width, RowWidth(scene, row));
         height += RowHeight(scene, row);
     }
-    const Box box = BoxAt(turn, radius, width, height, true);
+    const Box box = KeptOnCanvas(BoxAt(turn, radius, width, height, true), radius);
     const double dx = std::sin(2.0 * std::numbers::pi * turn);
     const SceneAnchor anchor = dx > 0.35    ? SceneAnchor::kStart
                                : dx < -0.35 ? SceneAnchor::kEnd

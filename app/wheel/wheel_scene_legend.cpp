@@ -1,5 +1,7 @@
 // The texts around the wheel: the title above it, the legend with a
 // sample of each mark, the list of eclipses and the note on the two suns.
+#include <algorithm>
+
 #include "wheel/wheel_scene_parts.h"
 
 namespace kalvest::wheel_scene {
@@ -66,7 +68,13 @@ void AddLegend(SceneBuilder& scene, const WheelLayout& layout) {
                    font, kInk);
     }
     if (!layout.eclipse_lines.empty()) {
-        const double x = 40 + 2 * kColumnWidth + 50;
+        // The eclipses' column moves left when its longest line ("30 Nov:
+        // Central annular-total (hybrid) solar eclipse") needs the room.
+        double widest = 0;
+        for (const std::string& line : layout.eclipse_lines) {
+            widest = std::max(widest, scene.Width(line, font));
+        }
+        const double x = std::min(40 + 2 * kColumnWidth + 50, kWheelCanvasWidth - 40 - widest);
         double y = kTop;
         scene.Text("Eclipses", {x, scene.Baseline(y, {14, true})}, SceneAnchor::kStart, {14, true},
                    kEclipseColour);

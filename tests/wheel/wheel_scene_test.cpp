@@ -1,8 +1,8 @@
 // The wheel's scene and the core's SVG writer: the document is well-formed
 // XML holding every name and date text of the layout, for years far apart,
-// both hemispheres and both calendars; texts that are no XML (markup,
-// control characters, broken UTF-8) still give a sound document; and the
-// font table measures what it holds.
+// both hemispheres and both calendars; every text stays on the canvas;
+// texts that are no XML (markup, control characters, broken UTF-8) still
+// give a sound document; and the font table measures what it holds.
 // Also writes the SVG of 2025 in Irish time with both rings, to be looked
 // at beside the painter's PNG.
 #include <gtest/gtest.h>
@@ -218,6 +218,43 @@ TEST_F(WheelSceneTest, SvgIsWellFormedAndHoldsEveryTextOfTheLayout) {
         EXPECT_EQ(svg.find("nan"), std::string::npos);
         EXPECT_EQ(svg.find("inf"), std::string::npos);
     }
+}
+
+// Over six thousand years and zones far east and west, in both
+// hemispheres: every unturned text stands at a finite place and, by the
+// font table's widths, lies on the canvas.
+TEST_F(WheelSceneTest, EveryTextOfEveryYearStaysOnTheCanvas) {
+    const FixedOffsetZone west = FixedWindowZone(-720);
+    const FixedOffsetZone east = FixedWindowZone(720);
+    const std::unique_ptr<TimeZone> st_johns = NamedTimeZone("America/St_Johns");
+    const TimeZone* zones[] = {&west, &east, st_johns.get()};
+    const TextMeasure& measure = WheelFontTableMeasure();
+    int checked = 0;
+    for (std::int32_t year = -3000; year <= 3000; year += 97) {
+        const bool southern = year % 2 != 0;
+        const TimeZone& zone = *zones[(year + 3000) / 97 % 3];
+        const WheelScene scene =
+            MakeWheelScene(Layout(year, year % 3 == 0 ? kCalendarJulian : kCalendarGregorian,
+                                  southern, true, true, zone, "America/St_Johns"),
+                           measure);
+        for (const SceneItem& item : scene.items) {
+            const SceneText* text = std::get_if<SceneText>(&item);
+            if (text == nullptr || text->frame.degrees != 0) continue;
+            const double width = measure.Width(text->text, text->font);
+            const double left = text->at.x - width * (text->anchor == SceneAnchor::kStart    ? 0.0
+                                                      : text->anchor == SceneAnchor::kMiddle ? 0.5
+                                                                                             : 1.0);
+            ASSERT_TRUE(std::isfinite(left) && std::isfinite(text->at.y))
+                << year << " " << text->text;
+            EXPECT_GE(left, 0.0) << year << " " << text->text;
+            EXPECT_LE(left + width, kWheelCanvasWidth) << year << " " << text->text;
+            EXPECT_GE(text->at.y - measure.Ascent(text->font), 0.0) << year << " " << text->text;
+            EXPECT_LE(text->at.y + measure.Descent(text->font), kWheelCanvasHeight)
+                << year << " " << text->text;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 62 * 60);
 }
 
 // A zone name is the user's text: markup, a control character and bytes
