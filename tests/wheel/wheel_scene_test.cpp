@@ -3,13 +3,11 @@
 // both hemispheres and both calendars; every text stays on the canvas;
 // texts that are no XML (markup, control characters, broken UTF-8) still
 // give a sound document; and the font table measures what it holds.
-// Also writes the SVG of 2025 in Irish time with both rings, to be looked
-// at beside the painter's PNG.
+// (The browser walk keeps the page's SVG of 2025 to be looked at.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -287,20 +285,6 @@ TEST(WheelFontTable, MeasuresByTheFontsAdvancesAndCountsCharactersNotBytes) {
     EXPECT_DOUBLE_EQ(measure.Width("\xC3\xA9", {20.48, true}), 13.89);      // e acute in bold, 1389
     EXPECT_DOUBLE_EQ(measure.Width("n\xE2\x86\x92n", regular), 3 * 12.98);  // n, an arrow, n
     EXPECT_DOUBLE_EQ(measure.Width("", regular), 0.0);
-}
-
-// The SVG of 2025 in Irish time with both rings, written where the test
-// run keeps its pictures.
-TEST_F(WheelSceneTest, WritesTheSvgOf2025WithBothRings) {
-    const std::unique_ptr<TimeZone> dublin = NamedTimeZone("Europe/Dublin");
-    const std::string svg = WheelSceneSvg(MakeWheelScene(
-        Layout(2025, kCalendarGregorian, false, true, true, *dublin, "Europe/Dublin"),
-        WheelFontTableMeasure()));
-    const std::filesystem::path folder =
-        std::filesystem::path(KALVEST_OUTPUT_DIR) / ".." / "test-output";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "wheel-2025-core.svg", std::ios::binary) << svg;
-    EXPECT_GT(std::filesystem::file_size(folder / "wheel-2025-core.svg"), 20000u);
 }
 
 }  // namespace
