@@ -1,126 +1,171 @@
 #include "wheel/wheel_painter.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
 
 #include <algorithm>
-#include <cmath>
-
-#include "wheel/wheel_drawing.h"
 
 namespace kalvest {
 namespace {
 
-using namespace wheel_drawing;
-
-void DrawSeasons(QPainter& painter, const WheelLayout& layout) {
-    painter.setPen(Qt::NoPen);
-    for (int event = 0; event < 4; ++event) {
-        const double from = layout.quarters[event].turn;
-        const double span = Forward(from, layout.quarters[(event + 1) % 4].turn);
-        // From the March equinox the north has spring, the south autumn.
-        painter.setBrush(kSeasonTints[(event + (layout.southern ? 2 : 0)) % 4]);
-        QPainterPath sector(kCentre);
-        sector.arcTo(Circle(kCentre, kRim), ArcAngle(from), -360.0 * span);
-        sector.closeSubpath();
-        painter.drawPath(sector);
-    }
+QFont Font(const SceneFont& font) {
+    QFont qt_font(QString::fromLatin1(kWheelFontFamily));
+    qt_font.setStyleHint(QFont::SansSerif);
+    qt_font.setPixelSize(static_cast<int>(font.size));
+    qt_font.setBold(font.bold);
+    qt_font.setItalic(font.italic);
+    return qt_font;
 }
 
-void DrawRimAndMonths(QPainter& painter, const WheelLayout& layout) {
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kInk, 2.5));
-    painter.drawEllipse(Circle(kCentre, kRim));
-    painter.setPen(QPen(kSoftInk, 1.5));
-    for (const WheelMonth& month : layout.months) {
-        painter.drawLine(At(month.turn, kRim), At(month.turn, kRim - kMonthTick));
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+class QtTextMeasure final : public TextMeasure {
+public:
+    double Width(const std::string& text, const SceneFont& font) const override {
+        return QFontMetricsF(Font(font)).horizontalAdvance(Text(text));
     }
-    const QFont font = Font(15, true);
-    painter.setFont(font);
-    painter.setPen(kSoftInk);
-    for (const WheelMonth& month : layout.months) {
-        const QPointF at = At((month.turn + month.end_turn) / 2, kMonthNameRadius);
-        painter.drawText(QRectF(at.x() - 30, at.y() - 12, 60, 24), Qt::AlignCenter,
-                         Text(month.name));
+    double Ascent(const SceneFont& font) const override {
+        return QFontMetricsF(Font(font)).ascent();
     }
+    double Descent(const SceneFont& font) const override {
+        return QFontMetricsF(Font(font)).descent();
+    }
+};
+
+QColor Colour(SceneColour colour) {
+    return QColor(colour.red, colour.green, colour.blue, colour.alpha);
 }
 
-void DrawSpoke(QPainter& painter, double turn, const QPen& pen) {
-    painter.setPen(pen);
-    painter.drawLine(At(turn, kHub), At(turn, kRim));
+QPointF Point(ScenePoint point) { return {point.x, point.y}; }
+
+QRectF Circle(ScenePoint centre, double radius) {
+    return {centre.x - radius, centre.y - radius, 2 * radius, 2 * radius};
 }
 
-void DrawSpokes(QPainter& painter, const WheelLayout& layout) {
-    for (const WheelCrossQuarter& day : layout.cross_quarters) {
-        DrawSpoke(painter, day.mean_turn, MeanSunPen());
-        DrawSpoke(painter, day.true_turn, QPen(kCrossColour, 2.2));
-    }
-    for (const WheelQuarter& quarter : layout.quarters) {
-        DrawSpoke(painter, quarter.turn, QPen(kQuarterColour, 3.5));
-    }
-}
+// Qt measures arcs in degrees counter-clockwise from three o'clock.
+double ArcAngle(double turn) { return 90.0 - 360.0 * turn; }
 
-// The marks on the rim; the gap between the two suns of a cross-quarter
-// day as a band on it (the label's gauge shows it larger).
-void DrawRimMarks(QPainter& painter, const WheelLayout& layout) {
-    for (const WheelCrossQuarter& day : layout.cross_quarters) {
-        const double from = std::min(day.true_turn, day.mean_turn);
-        const double span = std::fabs(day.true_turn - day.mean_turn);
-        QPainterPath gap;
-        gap.arcMoveTo(Circle(kCentre, kRim), ArcAngle(from));
-        gap.arcTo(Circle(kCentre, kRim), ArcAngle(from), -360.0 * span);
-        QPen band(kCrossColour, 7.0);
-        band.setCapStyle(Qt::FlatCap);
-        painter.setPen(band);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(gap);
-        // The mean sun's ring just inside the rim, so that it shows
-        // beside the true sun's dot however near they are.
-        DrawSunDots(painter, At(day.true_turn, kRim), At(day.mean_turn, kRim - 15), 6.5);
-    }
-    painter.setPen(QPen(Qt::white, 1.5));
-    painter.setBrush(kQuarterColour);
-    for (const WheelQuarter& quarter : layout.quarters) {
-        DrawDiamond(painter, At(quarter.turn, kRim), 10);
-    }
-}
+// Draws each item of the scene with the painter.
+class ScenePainter {
+public:
+    explicit ScenePainter(QPainter& painter) : painter_(painter) {}
 
-void DrawHub(QPainter& painter, const WheelLayout& layout) {
-    painter.setPen(QPen(kInk, 2.0));
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(Circle(kCentre, kHub));
-    painter.setFont(Font(24, true));
-    painter.drawText(Circle(kCentre, kHub), Qt::AlignCenter, Text(layout.year_text));
-}
+    void operator()(const SceneCircle& circle) {
+        Paint(circle.stroke, circle.fill);
+        painter_.drawEllipse(Circle(circle.centre, circle.radius));
+    }
+
+    void operator()(const SceneArc& arc) {
+        const QRectF circle = Circle(arc.centre, arc.radius);
+        QPainterPath path;
+        if (arc.sector) {
+            path.moveTo(Point(arc.centre));
+        } else {
+            path.arcMoveTo(circle, ArcAngle(arc.from_turn));
+        }
+        path.arcTo(circle, ArcAngle(arc.from_turn), -360.0 * arc.span_turns);
+        if (arc.sector) path.closeSubpath();
+        Paint(arc.stroke, arc.fill);
+        painter_.drawPath(path);
+    }
+
+    void operator()(const SceneLine& line) {
+        Paint(line.stroke, {});
+        painter_.drawLine(Point(line.from), Point(line.to));
+    }
+
+    void operator()(const ScenePolygon& polygon) {
+        QPolygonF points;
+        for (const ScenePoint& point : polygon.points) points << Point(point);
+        Paint(polygon.stroke, polygon.fill);
+        painter_.drawPolygon(points);
+    }
+
+    void operator()(const SceneRect& rect) {
+        const bool framed = Enter(rect.frame);
+        Paint({}, {true, rect.fill});
+        painter_.drawRoundedRect(QRectF(rect.top_left.x, rect.top_left.y, rect.width, rect.height),
+                                 rect.corner_radius, rect.corner_radius);
+        if (framed) painter_.restore();
+    }
+
+    void operator()(const SceneText& text) {
+        const bool framed = Enter(text.frame);
+        const QFont font = Font(text.font);
+        const QString string = Text(text.text);
+        double x = text.at.x;
+        if (text.anchor != SceneAnchor::kStart) {
+            const double width = QFontMetricsF(font).horizontalAdvance(string);
+            x -= text.anchor == SceneAnchor::kMiddle ? width / 2 : width;
+        }
+        painter_.setFont(font);
+        painter_.setPen(Colour(text.colour));
+        painter_.drawText(QPointF(x, text.at.y), string);
+        if (framed) painter_.restore();
+    }
+
+private:
+    void Paint(const SceneStroke& stroke, const SceneFill& fill) {
+        if (stroke.width <= 0) {
+            painter_.setPen(Qt::NoPen);
+        } else {
+            QPen pen(Colour(stroke.colour), stroke.width);
+            pen.setCapStyle(stroke.cap == SceneCap::kFlat ? Qt::FlatCap : Qt::SquareCap);
+            if (!stroke.dashes.empty()) {
+                // Qt counts dashes in units of the line's width.
+                QList<qreal> pattern;
+                for (const double dash : stroke.dashes) pattern << dash / stroke.width;
+                pen.setDashPattern(pattern);
+            }
+            painter_.setPen(pen);
+        }
+        if (fill.filled) {
+            painter_.setBrush(Colour(fill.colour));
+        } else {
+            painter_.setBrush(Qt::NoBrush);
+        }
+    }
+
+    // Moves the painter into the frame; true when it saved its state for it.
+    bool Enter(const SceneFrame& frame) {
+        if (frame.origin.x == 0 && frame.origin.y == 0 && frame.degrees == 0) return false;
+        painter_.save();
+        painter_.translate(Point(frame.origin));
+        painter_.rotate(frame.degrees);
+        return true;
+    }
+
+    QPainter& painter_;
+};
 
 }  // namespace
 
-QColor WheelBackground() { return Qt::white; }
+QColor WheelBackground() { return Colour(kWheelBackground); }
 
-void PaintWheel(QPainter& painter, const WheelLayout& layout, const QRectF& target) {
+const TextMeasure& QtWheelTextMeasure() {
+    static const QtTextMeasure measure;
+    return measure;
+}
+
+void PaintWheelScene(QPainter& painter, const WheelScene& scene, const QRectF& target) {
     painter.save();
-    painter.fillRect(target, WheelBackground());
-    const double scale = std::min(target.width() / kWheelCanvas.width(),
-                                  target.height() / kWheelCanvas.height());
-    painter.translate(target.x() + (target.width() - kWheelCanvas.width() * scale) / 2,
-                      target.y() + (target.height() - kWheelCanvas.height() * scale) / 2);
+    painter.fillRect(target, Colour(scene.background));
+    const double scale = std::min(target.width() / scene.width, target.height() / scene.height);
+    painter.translate(target.x() + (target.width() - scene.width * scale) / 2,
+                      target.y() + (target.height() - scene.height * scale) / 2);
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-
-    DrawSeasons(painter, layout);
-    DrawSpokes(painter, layout);
-    DrawRimAndMonths(painter, layout);
-    const bool both_rings = !layout.moons.empty() && !layout.terms.empty();
-    if (!layout.moons.empty()) DrawMoonRing(painter, layout, kOuterRing);
-    if (!layout.terms.empty()) DrawTermRing(painter, layout, both_rings ? kInnerRing : kOuterRing);
-    DrawHub(painter, layout);
-    DrawRimMarks(painter, layout);
-    DrawEventLabels(painter, layout);
-    DrawTitle(painter, layout);
-    DrawLegend(painter, layout);
+    ScenePainter paint(painter);
+    for (const SceneItem& item : scene.items) std::visit(paint, item);
     painter.restore();
+}
+
+void PaintWheel(QPainter& painter, const WheelLayout& layout, const QRectF& target) {
+    PaintWheelScene(painter, MakeWheelScene(layout, QtWheelTextMeasure()), target);
 }
 
 }  // namespace kalvest

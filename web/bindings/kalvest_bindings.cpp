@@ -1,5 +1,5 @@
 // What the page's script sees of the core (embind): the listings, the
-// zone database's names and release, the year check, the window's captions
+// wheel of the year as SVG, the zone database's names and release, the year check, the window's captions
 // and fixed zones, the output lines' event labels and the program's
 // version. Each is one call of the core or one of its tables.
 #include <emscripten/bind.h>
@@ -15,6 +15,7 @@
 #include "run/year_input.h"
 #include "run/zone_list.h"
 #include "web/bindings/listing_request.h"
+#include "web/bindings/wheel_request.h"
 
 namespace kalvest::web {
 namespace {
@@ -115,8 +116,23 @@ EMSCRIPTEN_BINDINGS(kalvest) {
         .field("accepted", &kalvest::web::YearAnswer::accepted)
         .field("year", &kalvest::web::YearAnswer::year)
         .field("message", &kalvest::web::YearAnswer::message);
+    using kalvest::web::WheelPageRequest;
+    using kalvest::web::WheelPageResult;
+    value_object<WheelPageRequest>("WheelPageRequest")
+        .field("year", &WheelPageRequest::year)
+        .field("calendar", &WheelPageRequest::calendar)
+        .field("zone", &WheelPageRequest::zone)
+        .field("southern", &WheelPageRequest::southern)
+        .field("moon", &WheelPageRequest::moon)
+        .field("terms", &WheelPageRequest::terms)
+        .field("precise", &WheelPageRequest::precise);
+    value_object<WheelPageResult>("WheelPageResult")
+        .field("status", &WheelPageResult::status)
+        .field("svg", &WheelPageResult::svg)
+        .field("error", &WheelPageResult::error);
     register_vector<std::string>("StringList");
     function("listing", &kalvest::web::MakeListing);
+    function("wheelSvg", &kalvest::web::MakeWheelSvg);
     function("zoneNames", &kalvest::ZoneNames);
     function("zoneDatabaseVersion", &kalvest::ZoneDatabaseVersion);
     function("knowsZone", &kalvest::web::KnowsZone);

@@ -1,5 +1,5 @@
 // The page: reads its controls into one request, has the core compute the
-// listing, shows it, and keeps the choices (in localStorage, and in the
+// listing or draw the wheel, shows it, and keeps the choices (in localStorage, and in the
 // address so that a link shares the view). The texts of the controls come
 // from the core, as the window's own captions.
 'use strict';
@@ -9,7 +9,7 @@
   const storageKey = 'kalvest.choices';
   const eventCodes = ['march', 'june', 'september', 'december'];
   const crossCodes = ['imbolc', 'beltane', 'lughnassad', 'samhain'];
-  const views = ['events', 'grid', 'terms', 'moon', 'eclipses'];
+  const views = ['events', 'grid', 'terms', 'moon', 'eclipses', 'wheel'];
   let core = null;
   let view = 'events';
 
@@ -47,7 +47,8 @@
       events: [...eventCodes, ...crossCodes].filter((c) => $('event-' + c).checked).join(','),
       mean: $('mean-sun').checked, true: $('true-sun').checked,
       southern: $('southern').checked, weekday: $('weekday').checked,
-      seconds: $('seconds').checked, precise: $('precise').checked, view,
+      seconds: $('seconds').checked, precise: $('precise').checked,
+      moonring: $('moon-ring').checked, termring: $('term-ring').checked, view,
     };
   }
 
@@ -68,6 +69,8 @@
     $('true-sun').checked = flag(c.true, $('true-sun').checked);
     $(flag(c.southern, $('southern').checked) ? 'southern' : 'northern').checked = true;
     for (const name of ['weekday', 'seconds', 'precise']) $(name).checked = flag(c[name], $(name).checked);
+    $('moon-ring').checked = flag(c.moonring, $('moon-ring').checked);
+    $('term-ring').checked = flag(c.termring, $('term-ring').checked);
     if (views.includes(c.view)) view = c.view;
   }
 
@@ -78,7 +81,8 @@
     if (c.calendar !== 'gregorian') query.set('calendar', c.calendar);
     if (c.events !== [...eventCodes, ...crossCodes].join(',')) query.set('events', c.events || 'none');
     for (const name of ['mean', 'true']) if (!c[name]) query.set(name, '0');
-    for (const name of ['southern', 'weekday', 'seconds', 'precise']) if (c[name]) query.set(name, '1');
+    for (const name of ['southern', 'weekday', 'seconds', 'precise', 'termring']) if (c[name]) query.set(name, '1');
+    if (!c.moonring) query.set('moonring', '0');
     if (c.view !== 'events') query.set('view', c.view);
     history.replaceState(null, '', '?' + query.toString());
   }
@@ -108,21 +112,41 @@
     }};
   }
 
+  // The wheel's request (one year, as the wheel window draws it), or the
+  // reason there is none.
+  function wheelRequestOf(c) {
+    const {request, problem} = requestOf({...c, view: 'grid'}, 'text');
+    if (problem) return {problem};
+    if (request.years.includes('..')) return {problem: 'The wheel draws one year, not a range.'};
+    return {request: {year: request.years, calendar: c.calendar, zone: c.tz,
+                      southern: c.southern, moon: c.moonring, terms: c.termring,
+                      precise: c.precise}};
+  }
+
+  // Computes and shows the view; true when it shows a result.
+  function compute(choices) {
+    const wheel = view === 'wheel';
+    const {request, problem} = wheel ? wheelRequestOf(choices)
+                                     : requestOf(choices, KalvestViews.formatOf(view));
+    if (problem) return KalvestViews.showProblem(problem);
+    const started = performance.now();
+    const result = wheel ? core.wheelSvg(request) : core.listing(request);
+    window.kalvestTimings.lastCoreMs = performance.now() - started;
+    if (result.status !== 0) return KalvestViews.showProblem(result.error);
+    if (wheel) KalvestViews.showWheel(request, result.svg);
+    else KalvestViews.show(core, request, result.text);
+    window.kalvestTimings.lastRunMs = performance.now() - started;
+    return true;
+  }
+
   function run() {
     const choices = readControls();
     remember(choices);
     for (const button of $('views').querySelectorAll('button')) {
       button.setAttribute('aria-pressed', String(button.dataset.view === view));
     }
-    const {request, problem} = requestOf(choices, KalvestViews.formatOf(view));
-    if (problem) return KalvestViews.showProblem(problem);
-    const started = performance.now();
-    const result = core.listing(request);
-    window.kalvestTimings.lastCoreMs = performance.now() - started;
-    if (result.status !== 0) return KalvestViews.showProblem(result.error);
-    KalvestViews.show(core, request, result.text);
-    window.kalvestTimings.lastRunMs = performance.now() - started;
-    if (window.kalvestTimings.firstResultMs === undefined) {
+    $('rings').hidden = view !== 'wheel';
+    if (compute(choices) && window.kalvestTimings.firstResultMs === undefined) {
       window.kalvestTimings.firstResultMs = performance.now();
     }
   }
@@ -130,7 +154,7 @@
   function download(format) {
     const {request, problem} = requestOf(readControls(), format);
     if (problem) return KalvestViews.showProblem(problem);
-    if (request.view === 'grid') request.view = 'events';
+    if (request.view === 'grid' || request.view === 'wheel') request.view = 'events';
     const result = core.listing(request);
     if (result.status !== 0) return KalvestViews.showProblem(result.error);
     KalvestViews.save(request, result.text);

@@ -1,7 +1,7 @@
-// How the page shows a listing the core made: the turning points and the
-// solar terms as tables (from the CSV rows, the labels from the core),
-// the grid and the Moon as the program's own text lines; and how a listing
-// becomes a file to download.
+// How the page shows what the core made: the turning points and the solar
+// terms as tables (from the CSV rows, the labels from the core), the grid
+// and the Moon as the program's own text lines, the wheel as its SVG; and
+// how a listing or the wheel becomes a file to download.
 'use strict';
 
 const KalvestViews = (function () {
@@ -61,6 +61,17 @@ const KalvestViews = (function () {
     return rows.map((values) => Object.fromEntries(columns.map((name, i) => [name, values[i]])));
   }
 
+  function saveFile(name, type, text) {
+    const blob = new Blob([text], {type: `${type};charset=utf-8`});
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+  }
+
   const when = (row) => `${row.date} ${row.time} ${row.zone}`;
 
   function eventTables(core, rows) {
@@ -96,6 +107,21 @@ const KalvestViews = (function () {
       $('result').setAttribute('aria-busy', 'false');
     },
 
+    // The core's SVG as part of the page, and a button that saves it.
+    showWheel(request, svg) {
+      const parsed = new DOMParser().parseFromString(svg, 'image/svg+xml');
+      const figure = document.createElement('figure');
+      figure.className = 'wheel';
+      figure.append(document.importNode(parsed.documentElement, true));
+      const button = cell('button', 'Download the wheel (SVG)', {type: 'button', id: 'wheel-svg'});
+      button.addEventListener('click', () => saveFile(`wheel-of-the-year-${request.year}.svg`,
+                                                      'image/svg+xml', svg));
+      figure.append(button);
+      $('output').replaceChildren(figure);
+      $('message').textContent = '';
+      $('result').setAttribute('aria-busy', 'false');
+    },
+
     showProblem(text) {
       $('message').textContent = text;
       $('output').replaceChildren();
@@ -104,14 +130,8 @@ const KalvestViews = (function () {
 
     save(request, text) {
       const types = {ics: 'text/calendar', csv: 'text/csv', json: 'application/json'};
-      const blob = new Blob([text], {type: `${types[request.format]};charset=utf-8`});
-      const link = document.createElement('a');
-      link.href = URL.createObjectURL(blob);
-      link.download = `kalvest-${request.years}-${request.view}.${request.format}`;
-      document.body.append(link);
-      link.click();
-      link.remove();
-      setTimeout(() => URL.revokeObjectURL(link.href), 0);
+      saveFile(`kalvest-${request.years}-${request.view}.${request.format}`, types[request.format],
+               text);
     },
   };
 })();

@@ -2,20 +2,24 @@
 """One walk through the page in headless Chromium, served from a local
 static server on the loopback address: 2024 in Europe/Dublin, a year typed
 with the keyboard, the grid, a 100-year range, the iCalendar download
-(which python3-icalendar must parse), a phone's width, and the page again
-with the server stopped, from the service worker's cache. Prints how long
-the first result and the range took, and keeps a screenshot.
+(which python3-icalendar must parse), the wheel of the year as SVG with its
+eight names and its download, a phone's width, and the page again with the
+server stopped, from the service worker's cache. Prints how long the first
+result, the range and the wheel took (a few times each, the machine's load
+beside them), and keeps screenshots of the year's table and of the wheel.
 
 Usage: browser_walk.py SITE_DIR WORK_DIR
 """
 import json
 import os
+import statistics
 import shutil
 import socket
 import subprocess
 import sys
 import time
 import urllib.parse
+import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 import icalendar
@@ -74,6 +78,37 @@ def row_text(driver, label):
     return None
 
 
+EIGHT_NAMES = ["Spring equinox", "Summer solstice", "Autumn equinox", "Winter solstice",
+               "Imbolc", "Beltane", "Lughnassad", "Samhain"]
+SVG = "{http://www.w3.org/2000/svg}"
+
+
+def wheel_texts(driver):
+    """The texts of the wheel's SVG in the page, or None before it shows."""
+    return driver.execute_script(
+        "const svg = document.querySelector('#output figure.wheel svg');"
+        "return svg && [...svg.querySelectorAll('text')].map((t) => t.textContent);")
+
+
+def set_controls(driver, **values):
+    """Sets text fields and check boxes by id, then lets the page run once."""
+    driver.execute_script("""
+        for (const [id, value] of Object.entries(arguments[0])) {
+          const element = document.getElementById(id);
+          if (typeof value === 'boolean') element.checked = value; else element.value = value;
+        }
+        document.getElementById('choices').dispatchEvent(new Event('change'));""", values)
+
+
+def timing(driver, name):
+    return driver.execute_script("return window.kalvestTimings")[name]
+
+
+def spread(values):
+    return (f"median {statistics.median(values):.0f} ms, "
+            f"{min(values):.0f} to {max(values):.0f} ms over {len(values)}")
+
+
 def wait_until(driver, condition, what, seconds=10):
     try:
         result = WebDriverWait(driver, seconds, poll_frequency=0.05).until(condition)
@@ -104,12 +139,23 @@ try:
     timings = driver.execute_script("return window.kalvestTimings")
     load = driver.execute_script(
         "return performance.getEntriesByType('navigation')[0].domContentLoadedEventEnd")
-    print(f"load average {os.getloadavg()[0]:.1f} on {os.cpu_count()} cores")
+    print(f"load average {' '.join(f'{x:.1f}' for x in os.getloadavg())} on "
+          f"{os.cpu_count()} cores")
     print(f"first result {timings['firstResultMs']:.0f} ms after the start of loading "
           f"(document ready at {load:.0f} ms, module at {timings['moduleReadyMs']:.0f} ms, "
           f"controls at {timings['controlsReadyMs']:.0f} ms; core's run and table "
           f"{timings['lastRunMs']:.1f} ms)")
     driver.save_screenshot(str(work / "page-2024-dublin.png"))
+    # Loaded again (from the browser's caches, as a returning visitor).
+    firsts = [timings['firstResultMs']]
+    for _ in range(4):
+        driver.get(base + "?year=2024&tz=Europe/Dublin")
+        WebDriverWait(driver, 10, poll_frequency=0.02).until(
+            lambda d: d.execute_script(
+                "return window.kalvestTimings && window.kalvestTimings.firstResultMs"))
+        firsts.append(timing(driver, 'firstResultMs'))
+    print(f"first result after each load: {spread(firsts)} "
+          f"({', '.join(f'{x:.0f}' for x in firsts)})")
 
     # The keyboard alone: a new year typed, Tab commits it; Enter on a view.
     year = driver.find_element(By.ID, "year")
@@ -132,15 +178,14 @@ try:
     driver.find_element(By.CSS_SELECTOR, "button[data-view=events]").click()
 
     # A range of 100 years.
-    driver.execute_script("""
-        document.getElementById('year').value = '2000';
-        document.getElementById('to-year').value = '2099';
-        document.getElementById('choices').dispatchEvent(new Event('change'));""")
+    computed, shown = [], []
+    for first in (2000, 2100, 1900, 2000, 2200):
+        set_controls(driver, **{"year": str(first), "to-year": str(first + 99)})
+        computed.append(timing(driver, 'lastCoreMs'))
+        shown.append(timing(driver, 'lastRunMs'))
     tables = len(driver.find_elements(By.CSS_SELECTOR, "#output table"))
-    check(tables == 100, f"2000 to 2099: {tables} yearly tables")
-    timings = driver.execute_script("return window.kalvestTimings")
-    print(f"100-year range computed in {timings['lastCoreMs']:.0f} ms, shown in "
-          f"{timings['lastRunMs']:.0f} ms")
+    check(tables == 100, f"2200 to 2299: {tables} yearly tables")
+    print(f"100-year range computed in {spread(computed)}; shown in {spread(shown)}")
 
     # The iCalendar file of one year.
     driver.execute_script("document.getElementById('to-year').value = '';"
@@ -154,6 +199,46 @@ try:
         check(len(events) == 12 and all(e.get("DTSTART") for e in events),
               f"{saved[0].name}: {len(events)} events that python3-icalendar reads")
 
+    # The wheel of 2025 in Irish time: its SVG in the page holds the eight
+    # names and the dates of the listing; the rings and the hemisphere
+    # follow their controls; the download is the same SVG, as a file.
+    set_controls(driver, year="2025")
+    driver.find_element(By.CSS_SELECTOR, "button[data-view=wheel]").click()
+    texts = wait_until(driver, wheel_texts, "the wheel of 2025 appears as SVG") or []
+    check(all(name in texts for name in EIGHT_NAMES),
+          "the wheel's SVG holds the eight names: " +
+          ", ".join(name for name in EIGHT_NAMES if name in texts))
+    check("2025-03-20 CE 09:01 GMT" in texts and "2025-06-21 CE 03:42 IST" in texts,
+          "the wheel's SVG holds the equinox's and the solstice's local times")
+    check("Full moon" in texts and "Lichun" not in texts, "the moons' ring is on, the terms' off")
+    check(not driver.find_element(By.ID, "rings").get_attribute("hidden"),
+          "the ring boxes show with the wheel")
+    wheel_ms = [timing(driver, 'lastCoreMs')]
+    set_controls(driver, **{"term-ring": True, "moon-ring": False, "southern": True})
+    texts = wait_until(driver, lambda d: "Lichun" in (wheel_texts(d) or []) and wheel_texts(d),
+                       "the terms' ring follows its box") or []
+    wheel_ms.append(timing(driver, 'lastCoreMs'))
+    check("Full moon" not in texts and
+          "Gregorian calendar, Europe/Dublin, Southern Hemisphere" in texts and
+          all(name in texts for name in EIGHT_NAMES),
+          "the moons' ring goes, the southern hemisphere's wheel keeps the eight names")
+    address = urllib.parse.unquote(driver.current_url.split("/", 3)[-1])
+    check("view=wheel" in address and "termring=1" in address and "moonring=0" in address,
+          "the address carries the wheel and its rings: " + address)
+    set_controls(driver, **{"moon-ring": True, "northern": True})
+    wheel_ms.append(timing(driver, 'lastCoreMs'))
+    print(f"wheel drawn by the core in {spread(wheel_ms)}")
+    driver.execute_script("document.querySelector('#output figure').scrollIntoView()")
+    driver.save_screenshot(str(work / "page-wheel-2025-dublin.png"))
+    driver.find_element(By.ID, "wheel-svg").click()
+    saved = wait_until(driver, lambda d: [p for p in downloads.glob("*.svg")],
+                       "the wheel's SVG download arrives")
+    if saved:
+        root = ElementTree.parse(saved[0]).getroot()
+        names = [t.text for t in root.iter(SVG + "text")]
+        check(root.tag == SVG + "svg" and all(name in names for name in EIGHT_NAMES),
+              f"{saved[0].name}: SVG that an XML parser reads, with the eight names")
+
     # A phone's width, and a desktop window at 200 % zoom (half as many
     # CSS pixels): nothing runs off the side.
     for width, scale, what in ((360, 3, "a phone's width"), (640, 2, "200 % zoom")):
@@ -161,7 +246,8 @@ try:
             "width": width, "height": 800, "deviceScaleFactor": scale, "mobile": width < 400})
         overflow = driver.execute_script(
             "return document.documentElement.scrollWidth - window.innerWidth")
-        check(overflow <= 0, f"at {what} nothing runs off the side ({overflow} px)")
+        check(overflow <= 0, f"at {what} nothing runs off the side of the wheel's page "
+              f"({overflow} px)")
     driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     # Offline: once the service worker holds the files, the server goes.
