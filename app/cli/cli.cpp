@@ -1,6 +1,5 @@
 #include "cli/cli.h"
 
-#include <array>
 #include <memory>
 #include <string>
 #include <utility>
@@ -10,9 +9,8 @@
 #include "datetime/utc_text.h"
 #include "datetime/zone_database.h"
 #include "export/export_plan.h"
-#include "export/grid_table.h"
 #include "outside/library_error.h"
-#include "run/display_all_texts.h"
+#include "run/choice_words.h"
 #include "run/event_names.h"
 #include "run/zone_list.h"
 #include "solar/solar_events.h"
@@ -33,35 +31,17 @@ std::unique_ptr<TimeZone> ChosenZone(const CliOptions& options) {
     if (!options.tz) {
         return std::make_unique<FixedOffsetZone>(FixedWindowZone(options.zone_minutes));
     }
+    std::string problem;
     try {
-        if (std::unique_ptr<TimeZone> zone = UserNamedTimeZone(*options.tz)) return zone;
+        if (std::unique_ptr<TimeZone> zone = ReadNamedZone(*options.tz, problem)) return zone;
     } catch (const ZoneDatabaseError& e) {
         throw CliFailure{e.what(), kStatusFailure};
     }
-    throw CliFailure{"--tz: unknown time zone '" + *options.tz +
-                         "' (a name of the IANA database such as Europe/Dublin, or local)",
-                     kCliStatusUsage};
+    throw CliFailure{"--tz: " + problem, kCliStatusUsage};
 }
 
 TimePrecision Precision(const CliOptions& options) {
     return options.seconds ? TimePrecision::kSeconds : TimePrecision::kMinutes;
-}
-
-// Every year's caption and grid, the years set apart by the hyphen line.
-std::string GridText(const CliOptions& options, const TimeZone& zone) {
-    std::string text;
-    EuroDate record{};
-    for (std::int32_t year = options.first_year; year <= options.last_year; ++year) {
-        if (year > options.first_year) text += ExportSeparatorLine() + "\n";
-        const DisplayAllSelection selection{year, options.selection.calendar_code, 0,
-                                            options.southern};
-        std::array<std::string, kDisplayAllCellCount> cells = FillAllCellTexts(
-            DefaultEventNames(), selection, zone, record, options.precise, Precision(options));
-        cells[kDisplayAllCentreCell] = kDisplayAllCentreText;
-        text += DisplayAllCaption(std::to_string(year), options.southern) + "\n";
-        text += GridTable(cells);
-    }
-    return text;
 }
 
 // How the wheel's title names the zone: the name given to --tz, or the
@@ -95,7 +75,12 @@ void DrawWheel(const CliOptions& options, const WheelPictureWriter& write_wheel)
 // leaves standard output empty; `note` receives a line for standard error.
 std::string Produce(const CliOptions& options, std::string& note) {
     const std::unique_ptr<TimeZone> zone = ChosenZone(options);
-    if (options.grid) return GridText(options, *zone);
+    if (options.grid) {
+        return GridListing({options.first_year, options.last_year,
+                            options.selection.calendar_code, options.southern, options.precise,
+                            Precision(options)},
+                           *zone);
+    }
 
     ExportPlan plan;
     plan.first_year = options.first_year;
@@ -110,11 +95,7 @@ std::string Produce(const CliOptions& options, std::string& note) {
     plan.format = options.format;
     plan.reminder = options.reminder;
     ExportFile file = WriteExport(plan, *zone, DefaultEventNames(), CurrentJulianDay());
-    if (file.left_out > 0) {
-        note = "iCalendar has no years before 1: " + std::to_string(file.left_out) +
-               " events of the years " + std::to_string(options.first_year) +
-               " through 0 left out";
-    }
+    note = LeftOutNote(plan, file);
     return std::move(file.text);
 }
 

@@ -7,23 +7,15 @@
 
 #include "common/program_version.h"
 #include "datetime/date_time_text.h"
-#include "run/year_input.h"
-#include "run/zone_list.h"
+#include "run/choice_words.h"
 
 namespace kalvest {
 namespace {
-
 
 // A bad value, reported as "--option: message".
 struct UsageError {
     std::string message;
 };
-
-// Event names of --events in the order of the year; even positions are the
-// cross-quarter days (code = position / 2), odd ones the equinoxes and
-// solstices (event code = position / 2).
-const char* const kEventNames[8] = {"imbolc",     "march",     "beltane", "june",
-                                    "lughnassad", "september", "samhain", "december"};
 
 // The help lists every option with an example; the parser's own layout
 // would run far past a terminal's width.
@@ -163,86 +155,16 @@ const char* const kHelp =
     "keep their texts as text. A file that cannot be written gets one line on\n"
     "standard error and exit status 1, and no file, not even a part of one.\n";
 
-// The window's year check with the tool's wider range; a lone sign or a
-// text with blanks is no year here.
-std::optional<std::int32_t> ParseYear(const std::string& text) {
-    const YearCheck check = CheckYearText(text, kCommandLineYears);
-    const bool has_digit = text.find_first_of("0123456789") != std::string::npos;
-    if (check.trimmed != text || !has_digit || check.verdict != YearVerdict::kAccepted) {
-        return std::nullopt;
-    }
-    return check.value;
+// A choice's reader of the run layer, its problem thrown as the usage
+// error of `option` ("YEARS", "--events").
+template <typename Value>
+Value Read(const char* option, const std::optional<Value>& value, const std::string& problem) {
+    if (!value) throw UsageError{std::string(option) + ": " + problem};
+    return *value;
 }
 
-// "2024" or "1990..2030".
-void ParseYears(const std::string& text, CliOptions& options) {
-    const std::size_t dots = text.find("..");
-    const std::string first = text.substr(0, dots);
-    const std::string last = dots == std::string::npos ? first : text.substr(dots + 2);
-    const std::optional<std::int32_t> from = ParseYear(first);
-    const std::optional<std::int32_t> to = ParseYear(last);
-    if (!from || !to) {
-        throw UsageError{"YEARS: invalid year '" + (from ? last : first) +
-                         "' (a whole year from -3000 through 3000, or a range "
-                         "FIRST..LAST)"};
-    }
-    if (*from > *to) {
-        throw UsageError{"YEARS: reversed range '" + text + "' (the first year comes first)"};
-    }
-    options.first_year = *from;
-    options.last_year = *to;
-}
-
-// Selects the events of a comma list; "all" selects every event.
-void SelectEvents(const std::string& list, RunSelection& s) {
-    std::fill(std::begin(s.quarters), std::end(s.quarters), false);
-    std::fill(std::begin(s.cross_quarters), std::end(s.cross_quarters), false);
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = list.find(',', start);
-        const std::string name = list.substr(start, comma - start);
-        bool known = false;
-        for (int position = 0; position < 8; ++position) {
-            if (name != kEventNames[position] && name != "all") continue;
-            if (position % 2 == 0) {
-                s.cross_quarters[position / 2] = true;
-            } else {
-                s.quarters[position / 2] = true;
-            }
-            known = true;
-        }
-        if (!known) {
-            throw UsageError{"--events: unknown event '" + name +
-                             "' (imbolc, march, beltane, june, lughnassad, "
-                             "september, samhain, december or all)"};
-        }
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-    }
-}
-
-void SelectMethod(const std::string& method, RunSelection& s) {
-    if (method != "mean" && method != "true" && method != "both") {
-        throw UsageError{"--method: unknown method '" + method + "' (mean, true or both)"};
-    }
-    s.mean_sun = method != "true";
-    s.true_sun = method != "mean";
-}
-
-std::int16_t CalendarCode(const std::string& calendar) {
-    if (calendar == "gregorian") return kCalendarGregorian;
-    if (calendar == "julian") return kCalendarJulian;
-    throw UsageError{"--calendar: unknown calendar '" + calendar + "' (gregorian or julian)"};
-}
-
-std::int16_t ZoneMinutes(const std::string& zone) {
-    const std::optional<int> index = ZoneIndexOfText(zone);
-    if (!index) {
-        throw UsageError{"--zone: unknown zone '" + zone +
-                         "' (GMT, or GMT+HH:MM / GMT-HH:MM in half hours up to "
-                         "12:00; --tz takes zone names such as UTC)"};
-    }
-    return ZoneList()[*index].minutes;
+void Read(const char* option, bool read, const std::string& problem) {
+    if (!read) throw UsageError{std::string(option) + ": " + problem};
 }
 
 OutputFormat FormatOf(const std::string& format) {
@@ -380,13 +302,18 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args) {
 
     try {
         CliOptions options;
-        ParseYears(years, options);
+        std::string problem;
+        const YearSpan span = Read("YEARS", ReadYearSpan(years, problem), problem);
+        options.first_year = span.first;
+        options.last_year = span.last;
         RunSelection& s = options.selection;
-        SelectEvents(events, s);
-        SelectMethod(method, s);
-        s.calendar_code = CalendarCode(calendar);
+        Read("--events", ReadEvents(events, s, problem), problem);
+        Read("--method", ReadMethod(method, s, problem), problem);
+        s.calendar_code = Read("--calendar", ReadCalendar(calendar, problem), problem);
         s.include_weekday = weekday;
-        if (zone_option->count() > 0) options.zone_minutes = ZoneMinutes(zone);
+        if (zone_option->count() > 0) {
+            options.zone_minutes = Read("--zone", ReadFixedZone(zone, problem), problem);
+        }
         if (tz_option->count() > 0) {
             if (tz.empty()) throw UsageError{"--tz: empty zone name"};
             options.tz = tz;

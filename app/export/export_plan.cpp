@@ -1,18 +1,21 @@
 #include "export/export_plan.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <vector>
 
 #include "common/program_version.h"
 #include "export/csv_writer.h"
+#include "export/grid_table.h"
 #include "export/icalendar_writer.h"
 #include "export/json_writer.h"
 #include "export/moon_listing.h"
 #include "export/solar_listing.h"
 #include "export/solar_term_listing.h"
 #include "export/text_writer.h"
+#include "run/display_all_texts.h"
 #include "run/output_text.h"
 #include "run/run_messages.h"
 #include "run/year_input.h"
@@ -170,6 +173,28 @@ void ListAll(const std::vector<NamedListing>& listings, ListingWriter& writer) {
 std::string ExportSeparatorLine() {
     const std::string line = kRunSeparatorLine;
     return line.substr(0, line.find('\r'));
+}
+
+std::string LeftOutNote(const ExportPlan& plan, const ExportFile& file) {
+    if (file.left_out == 0) return {};
+    return "iCalendar has no years before 1: " + std::to_string(file.left_out) +
+           " events of the years " + std::to_string(plan.first_year) + " through 0 left out";
+}
+
+std::string GridListing(const GridPlan& plan, const TimeZone& zone) {
+    std::string text;
+    EuroDate record{};
+    for (std::int32_t year = plan.first_year; year <= plan.last_year; ++year) {
+        if (year > plan.first_year) text += ExportSeparatorLine() + "\n";
+        const DisplayAllSelection selection{year, plan.calendar_code, 0, plan.southern};
+        std::array<std::string, kDisplayAllCellCount> cells =
+            FillAllCellTexts(DefaultEventNames(), selection, zone, record, plan.precise,
+                             plan.precision);
+        cells[kDisplayAllCentreCell] = kDisplayAllCentreText;
+        text += DisplayAllCaption(std::to_string(year), plan.southern) + "\n";
+        text += GridTable(cells);
+    }
+    return text;
 }
 
 std::string ExportPlanProblem(const ExportPlan& plan) {

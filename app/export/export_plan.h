@@ -63,6 +63,24 @@ struct ExportFile {
 // hyphen line, without its line end.
 std::string ExportSeparatorLine();
 
+// What a user is told of the events an iCalendar file of `plan` had to
+// leave out ("iCalendar has no years before 1: 12 events of the years -1
+// through 0 left out"); empty when none was.
+std::string LeftOutNote(const ExportPlan& plan, const ExportFile& file);
+
+// The display-all grid of every year of a span, each with its caption,
+// the years set apart by the separator line, every time in `zone`: what
+// kalvest-cli --grid and the page's grid show.
+struct GridPlan {
+    std::int32_t first_year = 0;
+    std::int32_t last_year = 0;  // inclusive
+    std::int16_t calendar_code = kCalendarGregorian;
+    bool southern = false;
+    bool precise = false;
+    TimePrecision precision = TimePrecision::kMinutes;
+};
+std::string GridListing(const GridPlan& plan, const TimeZone& zone);
+
 // How many kinds of listing the plan asks for (the phases and the
 // eclipses of the Moon are one listing).
 int ExportListingCount(const ExportPlan& plan);

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Checks every include of app/ against the layers of docs/architecture.md.
+"""Checks every include of app/ and web/ against the layers of docs/architecture.md.
 
 A file may include a header of a layer with a smaller number, or of its own
 layer; neighbours (the same number) and higher layers are out. The files of
@@ -22,7 +22,7 @@ def read_layers(table_path):
         cells = [cell.strip() for cell in line.strip().strip("|").split("|")]
         if len(cells) < 4 or not cells[0].isdigit():
             continue
-        for prefix in re.findall(r"`(app/[^`]*)`", cells[3]):
+        for prefix in re.findall(r"`((?:app|web)/[^`]*)`", cells[3]):
             rules.append((prefix, int(cells[0]), cells[1]))
     return rules
 
@@ -39,7 +39,7 @@ def main():
         print("docs/architecture.md holds no table of layers")
         return 1
     faults = []
-    files = sorted(p for p in (source / "app").rglob("*")
+    files = sorted(p for folder in ("app", "web") for p in (source / folder).rglob("*")
                    if p.suffix in (".h", ".cpp", ".in") and p.is_file())
     for file in files:
         path = file.relative_to(source).as_posix()
@@ -50,15 +50,16 @@ def main():
         for number, line in enumerate(file.read_text(encoding="utf-8").splitlines(), 1):
             quoted = re.match(r'\s*#\s*include\s+"([^"]+/[^"]+)"', line)
             if quoted:
-                used = layer_of("app/" + quoted.group(1), rules)
+                header = quoted.group(1)
+                used = layer_of(header if header.startswith("web/") else "app/" + header, rules)
                 if used and used[1:] != own[1:] and used[1] >= own[1]:
                     faults.append(f"{path}:{number}: the {own[2]} layer ({own[1]}) includes "
-                                  f"{quoted.group(1)} of the {used[2]} layer ({used[1]})")
+                                  f"{header} of the {used[2]} layer ({used[1]})")
             if own[1] < QT_FREE_BELOW and re.match(r"\s*#\s*include\s+<Q", line):
                 faults.append(f"{path}:{number}: the Qt-free {own[2]} layer includes Qt")
     for fault in faults:
         print(fault)
-    print(f"{len(files)} files of app/ checked against {len(rules)} paths of the layers: "
+    print(f"{len(files)} files of app/ and web/ checked against {len(rules)} paths of the layers: "
           f"{len(faults)} faults")
     return 1 if faults else 0
 

@@ -1,81 +1,115 @@
-// The request reaches the core through the command-line tool's own entry
-// (RunCli), so that the page gets kalvest-cli's output by construction:
-// the choice of zone, the listing requests, the writer of each format and
-// the grid's loop over the years still live in app/cli/cli.cpp. When they
-// move into the core's run and export layers, this file calls them instead
-// and nothing else of the page changes.
+// The page's listings come from the same core calls as kalvest-cli's: the
+// run layer reads the request's words, the export layer's plan writes
+// the file, and the grid is the export layer's too.
 #include "web/bindings/listing_request.h"
 
 #include <exception>
-#include <sstream>
-#include <vector>
+#include <memory>
+#include <optional>
+#include <utility>
 
-#include "cli/cli.h"
-#include "cli/cli_options.h"
+#include "datetime/utc_text.h"
+#include "datetime/zone_database.h"
+#include "export/export_plan.h"
+#include "outside/library_error.h"
+#include "run/choice_words.h"
+#include "run/event_names.h"
 #include "run/zone_list.h"
+#include "solar/solar_events.h"
 
 namespace kalvest::web {
 namespace {
 
-// The arguments of the request, in the command line's terms; a view that
-// does not take an option never gets it.
-std::vector<std::string> Arguments(const ListingRequest& request) {
-    std::vector<std::string> args = {"--calendar", request.calendar};
-    const bool fixed_zone = ZoneIndexOfText(request.zone).has_value();
-    args.insert(args.end(), {fixed_zone ? "--zone" : "--tz", request.zone});
-    const bool moon = request.view == "moon" || request.view == "eclipses";
-    if (request.view == "grid") {
-        args.push_back("--grid");
-        if (request.southern) args.push_back("--southern");
-    } else {
-        args.insert(args.end(), {"--format", request.format});
-        if (request.weekday) args.push_back("--weekday");
-    }
-    if (request.view == "events") args.insert(args.end(), {"--events", request.events});
-    if (request.view == "events" || request.view == "terms") {
-        args.insert(args.end(), {"--method", request.method});
-    }
-    if (request.view == "terms") args.push_back("--terms");
-    if (moon) args.push_back("--" + request.view);
-    if (request.seconds) args.push_back("--seconds");
-    if (request.precise) args.push_back("--precise");
-    // After "--" a year such as -3000 is no option.
-    args.insert(args.end(), {"--", request.years});
-    return args;
+constexpr int kStatusFailure = 1;
+constexpr int kStatusBadRequest = 2;
+
+ListingResult Refused(int status, std::string why) {
+    ListingResult result;
+    result.status = status;
+    result.error = std::move(why);
+    return result;
 }
 
-// RunCli's lines on standard error begin with the program's name.
-std::string WithoutProgramName(std::string text) {
-    const std::string prefix = "kalvest-cli: ";
-    if (text.rfind(prefix, 0) == 0) text.erase(0, prefix.size());
-    while (!text.empty() && text.back() == '\n') text.pop_back();
-    return text;
+std::optional<ExportFormat> FormatOf(const std::string& format) {
+    if (format == "text") return ExportFormat::kText;
+    if (format == "csv") return ExportFormat::kCsv;
+    if (format == "json") return ExportFormat::kJson;
+    if (format == "ics") return ExportFormat::kICalendar;
+    return std::nullopt;
+}
+
+// The request's zone: one of the window's fixed offsets, or a zone of the
+// database; null with the problem otherwise.
+std::unique_ptr<TimeZone> ZoneOf(const std::string& zone, std::string& problem) {
+    if (const std::optional<int> index = ZoneIndexOfText(zone)) {
+        return std::make_unique<FixedOffsetZone>(FixedWindowZone(ZoneList()[*index].minutes));
+    }
+    return ReadNamedZone(zone, problem);
+}
+
+ListingResult Listing(const ListingRequest& request) {
+    const bool grid = request.view == "grid";
+    const bool moon = request.view == "moon" || request.view == "eclipses";
+    if (!grid && !moon && request.view != "events" && request.view != "terms") {
+        return Refused(kStatusBadRequest, "unknown view '" + request.view + "'");
+    }
+    std::string problem;
+    const std::optional<YearSpan> years = ReadYearSpan(request.years, problem);
+    if (!years) return Refused(kStatusBadRequest, "YEARS: " + problem);
+    ExportPlan plan;
+    plan.first_year = years->first;
+    plan.last_year = years->last;
+    RunSelection& selection = plan.selection;
+    const std::optional<std::int16_t> calendar = ReadCalendar(request.calendar, problem);
+    if (!calendar) return Refused(kStatusBadRequest, "calendar: " + problem);
+    selection.calendar_code = *calendar;
+    selection.include_weekday = request.weekday;
+    if (!ReadEvents(request.view == "events" ? request.events : "all", selection, problem)) {
+        return Refused(kStatusBadRequest, "events: " + problem);
+    }
+    if (!ReadMethod(moon || grid ? "both" : request.method, selection, problem)) {
+        return Refused(kStatusBadRequest, "method: " + problem);
+    }
+    plan.precise = request.precise;
+    plan.precision = request.seconds ? TimePrecision::kSeconds : TimePrecision::kMinutes;
+    const std::unique_ptr<TimeZone> zone = ZoneOf(request.zone, problem);
+    if (!zone) return Refused(kStatusBadRequest, "zone: " + problem);
+
+    ListingResult result;
+    if (grid) {
+        result.text = GridListing({plan.first_year, plan.last_year, selection.calendar_code,
+                                   request.southern, plan.precise, plan.precision},
+                                  *zone);
+        return result;
+    }
+    const std::optional<ExportFormat> format = FormatOf(request.format);
+    if (!format) return Refused(kStatusBadRequest, "unknown format '" + request.format + "'");
+    plan.format = *format;
+    if (plan.format == ExportFormat::kICalendar && plan.last_year < 1) {
+        return Refused(kStatusBadRequest, "iCalendar has no years before 1");
+    }
+    plan.turning_points = request.view == "events";
+    plan.solar_terms = request.view == "terms";
+    plan.moon_phases = request.view == "moon";
+    plan.eclipses = moon;
+    ExportFile file = WriteExport(plan, *zone, DefaultEventNames(), CurrentJulianDay());
+    result.error = LeftOutNote(plan, file);
+    result.text = std::move(file.text);
+    return result;
 }
 
 }  // namespace
 
 ListingResult MakeListing(const ListingRequest& request) {
-    ListingResult result;
-    const bool known_view = request.view == "events" || request.view == "grid" ||
-                            request.view == "terms" || request.view == "moon" ||
-                            request.view == "eclipses";
-    if (!known_view) {
-        result.status = kCliStatusUsage;
-        result.error = "unknown view '" + request.view + "'";
-        return result;
-    }
-    std::ostringstream out;
-    std::ostringstream err;
+    static const bool terms_ready = (InitPeriodicTerms(), true);
+    (void)terms_ready;
     try {
-        result.status = RunCli(Arguments(request), out, err);
-    } catch (const std::exception& e) {
-        result.status = 1;
-        result.error = e.what();
-        return result;
+        return Listing(request);
+    } catch (const LibraryError& e) {
+        return Refused(kStatusFailure, e.what());
+    } catch (const ZoneDatabaseError& e) {
+        return Refused(kStatusFailure, e.what());
     }
-    if (result.status == 0) result.text = out.str();
-    result.error = WithoutProgramName(err.str());
-    return result;
 }
 
 }  // namespace kalvest::web
