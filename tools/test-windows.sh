@@ -44,10 +44,11 @@ cmake -S . -B "$build/x86_64" -G Ninja "${launcher[@]}" \
 cmake --build "$build/x86_64" -j "$(nproc)"
 echo "Windows 64-bit build: $((SECONDS - start)) s"
 
-# Wine: headless, no questions about Mono or Gecko, quiet, and one server
-# kept for all the programs. The prefix may have been made already, while
+# Wine: headless, no questions about Mono or Gecko, no menu entries or file
+# types in the user's home (winemenubuilder), quiet, and one server kept
+# for all the programs. The prefix may have been made already, while
 # the test command's other builds ran.
-export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
 wine_start=$SECONDS
 with_32_bit=1
@@ -79,7 +80,8 @@ echo "Windows 64-bit: all $suites Qt-free suites passed under Wine"
 
 # The program in a folder whose name no 8-bit code page holds finds its
 # data files, varquel and the zone data there, from another working folder.
-odd="$build/programs/Zo$(printf '\u00eb') $(printf '\u0141')ukasz"
+# The name's UTF-8 bytes, which printf's \u would not give in the C locale.
+odd="$build/programs/Zo"$'\xc3\xab'" "$'\xc5\x81'"ukasz"
 rm -rf "$odd" && mkdir -p "$odd"
 (cd "$bin" && cp -r kalvest-cli.exe varquel.dll kalvest.dat tzdata "$odd/")
 arguments=(2021..2022 --tz Europe/Dublin --moon)
