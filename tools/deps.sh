@@ -43,15 +43,24 @@ if ((windows)); then
                unicode-cldr-core)
 fi
 
+# A user other than root installs through sudo; without it nothing is
+# installed (one SKIPPED line), and the builds then say what they miss.
 run_as_root=()
 if [[ $(id -u) -ne 0 ]]; then
     run_as_root=(sudo)
+    command -v sudo >/dev/null || run_as_root=()
 fi
+can_install() { [[ $(id -u) -eq 0 || ${#run_as_root[@]} -gt 0 ]]; }
+# Another apt or dpkg (an automatic upgrade) may hold the lock a while.
+wait_for_lock=(-o DPkg::Lock::Timeout=900)
 
 # The 32-bit Wine comes from Debian's i386 architecture, and the Windows
 # build compiles ERFA, the date/tz library and the zone data from Debian's
 # source packages, which need a deb-src entry for the same archive.
 refresh=0
+if ((windows)) && ! can_install; then
+    windows=0
+fi
 if ((windows)) && ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${run_as_root[@]}" dpkg --add-architecture i386
     refresh=1
@@ -63,7 +72,7 @@ if ((windows)) && [[ -f $sources && ! -f $source_entries ]] && ! grep -rqs '^deb
     refresh=1
 fi
 if ((refresh)); then
-    "${run_as_root[@]}" apt-get update -q
+    "${run_as_root[@]}" apt-get "${wait_for_lock[@]}" update -q
 fi
 
 # The packages of a list that are not installed yet.
@@ -80,10 +89,14 @@ export DEBIAN_FRONTEND=noninteractive
 updated=0
 mapfile -t missing < <(missing_of "${packages[@]}")
 if ((${#missing[@]} > 0)); then
+    if ! can_install; then
+        echo "SKIPPED installing packages (neither root nor sudo): ${missing[*]}"
+        exit 0
+    fi
     echo "Installing: ${missing[*]}"
-    "${run_as_root[@]}" apt-get update -q
+    "${run_as_root[@]}" apt-get "${wait_for_lock[@]}" update -q
     updated=1
-    "${run_as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+    "${run_as_root[@]}" apt-get "${wait_for_lock[@]}" install -y -q --no-install-recommends "${missing[@]}"
 fi
 
 if ((web)); then
@@ -91,9 +104,13 @@ if ((web)); then
     # and its driver for the page's test, and Selenium to drive it.
     mapfile -t missing < <(missing_of emscripten chromium chromium-driver python3-selenium)
     if ((${#missing[@]} > 0)); then
+        if ! can_install; then
+            echo "SKIPPED installing the browser build's packages (neither root nor sudo): ${missing[*]}"
+            exit 0
+        fi
         echo "Installing for the browser build: ${missing[*]}"
-        ((updated)) || "${run_as_root[@]}" apt-get update -q
-        if ! "${run_as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+        ((updated)) || "${run_as_root[@]}" apt-get "${wait_for_lock[@]}" update -q
+        if ! "${run_as_root[@]}" apt-get "${wait_for_lock[@]}" install -y -q --no-install-recommends "${missing[@]}"; then
             echo "Could not install ${missing[*]}: the browser build and its tests will be skipped"
         fi
     fi

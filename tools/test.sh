@@ -12,14 +12,41 @@
 #      kalvest-cli under node, and the page walked through in headless
 #      Chromium (skipped, with one line, where they cannot be installed);
 #   5. MinGW-w64 for Windows: the Qt-free parts, run under Wine.
+# --repeat N runs each build's suite N times instead of once, in random
+# order and at twice as many at once as the machine has cores, until a test
+# fails: for tests that pass or fail by the luck of the schedule.
+#   tools/test.sh [--repeat N]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+repeat=0
+while (($#)); do
+    case $1 in
+        --repeat) repeat=${2:-}; shift $(($# > 1 ? 2 : 1)) ;;
+        --repeat=*) repeat=${1#--repeat=}; shift ;;
+        *) repeat=bad; shift ;;
+    esac
+    if [[ ! $repeat =~ ^[1-9][0-9]*$ ]]; then
+        echo "usage: tools/test.sh [--repeat N]" >&2
+        exit 2
+    fi
+done
 
 tools/deps.sh --windows --web
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 strict=(-G Ninja -DKALVEST_WARNINGS_AS_ERRORS=ON)
+
+# run_suite BUILD: the build's tests, once or, with --repeat, N times.
+run_suite() {
+    if ((repeat > 0)); then
+        (cd "$1" && ctest --output-on-failure --schedule-random \
+                          --repeat until-fail:"$repeat" -j "$((2 * jobs))")
+    else
+        (cd "$1" && ctest --output-on-failure -j "$jobs")
+    fi
+}
 
 # The Windows test's Wine prefix takes minutes of one emulated 32-bit
 # process; made in the background at low priority, it uses the time the
@@ -45,13 +72,13 @@ trap stop_wine EXIT
           -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++ -DCMAKE_INSTALL_PREFIX=/usr
 )
 cmake --build build-release -j "$jobs"
-(cd build-release && ctest --output-on-failure -j "$jobs")
+run_suite build-release
 tests/packaging/check_package.sh build-release
 
 cmake -S . -B build-sanitize "${strict[@]}" -DCMAKE_BUILD_TYPE=Debug \
       -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKALVEST_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs"
-(cd build-sanitize && ctest --output-on-failure -j "$jobs")
+run_suite build-sanitize
 
 cmake -S . -B build-fuzz "${strict[@]}" -DCMAKE_BUILD_TYPE=Release -DKALVEST_FUZZ=ON \
       -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

@@ -49,12 +49,16 @@ std::unique_ptr<TimeZone> Utc() { return std::make_unique<FixedOffsetZone>(0, "U
 // Where the library finds the compiled zone files on Linux.
 constexpr const char* kZoneFolder = "/usr/share/zoneinfo";
 
+// The whole content of a file; empty when it cannot be read.
+std::string FileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
 // The rule that closes a compiled zone file of version 2 or later: the
 // text between its last two line feeds. Empty when there is none.
 std::string ClosingRule(const std::string& zone_name) {
-    std::ifstream file(std::string(kZoneFolder) + "/" + zone_name, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
+    const std::string bytes = FileBytes(std::string(kZoneFolder) + "/" + zone_name);
     if (bytes.size() < 6 || bytes.compare(0, 4, "TZif") != 0 || bytes[4] < '2' ||
         bytes.back() != '\n') {
         return {};
@@ -164,6 +168,25 @@ std::unique_ptr<TimeZone> NamedTimeZone(const std::string& name) {
     return OpenZone(zone);
 }
 
+std::unique_ptr<TimeZone> ZoneOfCompiledFileCopy(const std::string& path) {
+#if USE_OS_TZDB
+    const std::string wanted = FileBytes(path);
+    if (wanted.compare(0, 4, "TZif") != 0) return nullptr;
+    EnsureDatabase();
+    for (const date::time_zone& zone : date::get_tzdb().zones) {
+        const std::string file = std::string(kZoneFolder) + "/" + std::string(zone.name());
+        std::error_code error;
+        if (std::filesystem::file_size(file, error) == wanted.size() && !error &&
+            FileBytes(file) == wanted) {
+            return OpenZone(&zone);
+        }
+    }
+#else
+    (void)path;
+#endif
+    return nullptr;
+}
+
 std::unique_ptr<TimeZone> SystemTimeZone() {
     if (const char* tz = std::getenv("TZ")) return ZoneOfTzVariable(tz);
     const date::time_zone* zone = nullptr;
@@ -171,7 +194,16 @@ std::unique_ptr<TimeZone> SystemTimeZone() {
         EnsureDatabase();
         zone = date::current_zone();
     } catch (const std::exception&) {
-        // No readable setting: the C library's choice, Universal Time.
+        // The library follows a link into the zone folder, or reads the
+        // zone's name from /etc/timezone; a copy of a zone file without
+        // that name it cannot place. Where nothing is readable, the C
+        // library's choice: Universal Time.
+        try {
+            if (std::unique_ptr<TimeZone> copy = ZoneOfCompiledFileCopy("/etc/localtime")) {
+                return copy;
+            }
+        } catch (const std::exception&) {
+        }
         return Utc();
     }
     return OpenZone(zone);

@@ -35,8 +35,9 @@ std::unique_ptr<TimeZone> UserNamedTimeZone(const std::string& name);
 // set: a zone name (a leading ":" is allowed), a path into the zone
 // folder, or a rule such as "CET-1CEST,M3.5.0,M10.5.0/3"; set but empty
 // it means UTC, as for the C library. Without it the system setting
-// (/etc/localtime) decides, and UTC where there is none. Throws
-// ZoneDatabaseError when TZ holds none of those forms.
+// (/etc/localtime, a link into the zone folder or a copy of one of its
+// files) decides, and UTC where there is none. Throws ZoneDatabaseError
+// when TZ holds none of those forms.
 std::unique_ptr<TimeZone> SystemTimeZone();
 
 // The names of the database's zones ("Africa/Abidjan" .. "UTC"), sorted,
@@ -62,5 +63,11 @@ std::optional<std::string> SystemZoneName();
 // iso3166.tab): the system's zone folder, or on Windows the zone data
 // beside the program.
 std::string ZoneTableFolder();
+
+// The database zone whose compiled file holds the very bytes of the file
+// at `path`, as a copied /etc/localtime does; null when none does or the
+// file is no compiled zone. Only where the system's compiled zone files
+// are read (Linux); elsewhere null.
+std::unique_ptr<TimeZone> ZoneOfCompiledFileCopy(const std::string& path);
 
 }  // namespace kalvest

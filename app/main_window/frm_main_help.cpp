@@ -92,8 +92,10 @@ void frmMain::cmdHelp_Click() {
         view->resize(main.width() - PixelsFromTwips(kViewerNarrower),
                      main.height() - PixelsFromTwips(kViewerLower));
     }
+    // A name relative to the data folder, or a complete path that stands
+    // alone, as the installed data folder's does in the data folder lookup.
     view->strFilename =
-        QString::fromStdString(JoinPath(DataFolder(), GetProgramText(kHelpFileText)));
+        QString::fromStdString(JoinRelativePath(DataFolder(), GetProgramText(kHelpFileText)));
     view->setWindowTitle(QString::fromStdString(GetProgramText(kHelpCaptionText)));
     view->show();
     view->raise();

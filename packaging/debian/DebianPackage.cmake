@@ -1,7 +1,11 @@
 # The Debian package, built with CPack (cpack -G DEB in the build folder, or
-# the "package" target): kalvest_<version>_<architecture>.deb. Configure the
-# build with -DCMAKE_INSTALL_PREFIX=/usr for it: the package installs where
-# the build was configured to install, and a Debian package belongs in /usr.
+# the "package" target): kalvest_<version>_<architecture>.deb. It installs
+# under /usr whatever the build's own install prefix (/usr/local when none
+# is given), as a Debian package belongs there; the installed programs find
+# their files relative to their own place, so the prefix they were built
+# for does not matter. A build configured with -DCMAKE_INSTALL_PREFIX=/usr
+# puts the library in Debian's multiarch folder (lib/x86_64-linux-gnu),
+# any other in lib.
 #
 # Its dependencies are computed by dpkg-shlibdeps from the shared libraries
 # the programs and varquel link, so a new library is picked up by itself.
@@ -49,15 +53,19 @@ set(CPACK_PACKAGE_DESCRIPTION [[
 Kalvest computes the dates and times of the March and September equinoxes,
 the June and December solstices and the cross-quarter days Imbolc, Beltane,
 Lughnassad and Samhain, by the mean sun and by the true sun, for any year
-from 1 to 3000, in the proleptic Gregorian or the Julian calendar and in a
-time zone from GMT-12:00 to GMT+12:00.
+from -3000 to 3000, in the proleptic Gregorian or the Julian calendar, in
+the named time zones of the IANA database with their summer time or at a
+fixed offset from GMT, to the minute or to the second. It also gives the
+24 solar terms and the Moon's year, every phase with its eclipses, and
+draws the year as a wheel (SVG, PNG or PDF).
 
-The package holds the window program kalvest, the command-line tool
-kalvest-cli (text and CSV output), and varquel, a small shared library with
-a C interface for Delta T, the phases of the Moon and eclipses, with its
-header, a pkg-config file and a CMake package.]])
+The package holds the window program kalvest, with the Moon list and the
+wheel; the command-line tool kalvest-cli, which writes text, CSV, JSON or
+iCalendar; and varquel, a small shared library with a C interface for
+Delta T, the phases of the Moon and eclipses, with its header, a
+pkg-config file and a CMake package.]])
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -15,6 +16,7 @@
 #include "datetime/posix_zone_rule.h"
 #include "datetime/time_zone.h"
 #include "datetime/zone_database.h"
+#include "portable_test_support.h"
 #include "run/zone_list.h"
 
 namespace kalvest {
@@ -179,6 +181,27 @@ TEST(TimeZone, SystemZoneFollowsTz) {
         ScopedTz tz(nullptr);
         EXPECT_NE(SystemTimeZone(), nullptr);
     }
+}
+
+// /etc/localtime copied rather than linked: the zone is found by the
+// file's bytes, with its whole history, local mean time included.
+TEST(TimeZone, ACopiedZoneFileIsItsZone) {
+    const std::filesystem::path folder = testing::MakeTemporaryFolder("kalvest-zone-copy");
+    ASSERT_FALSE(folder.empty());
+    const std::filesystem::path copy = folder / "localtime";
+    std::error_code error;
+    std::filesystem::copy_file("/usr/share/zoneinfo/Pacific/Chatham", copy, error);
+    if (error) GTEST_SKIP() << "no /usr/share/zoneinfo/Pacific/Chatham";
+    const std::unique_ptr<TimeZone> zone = ZoneOfCompiledFileCopy(copy.string());
+    ASSERT_NE(zone, nullptr);
+    const ZoneReading summer = zone->At(JdOfUnix(UnixOf(2026, 12, 8, 0, 0)));
+    EXPECT_EQ(summer.offset_seconds, (13 * 60 + 45) * 60);
+    EXPECT_EQ(summer.abbreviation, "+1345");
+    EXPECT_EQ(zone->At(JdOfUnix(UnixOf(1850, 1, 1, 0, 0))).abbreviation, "LMT");
+    std::ofstream(folder / "other") << "TZif2, but no zone of the database";
+    EXPECT_EQ(ZoneOfCompiledFileCopy((folder / "other").string()), nullptr);
+    EXPECT_EQ(ZoneOfCompiledFileCopy((folder / "absent").string()), nullptr);
+    std::filesystem::remove_all(folder, error);
 }
 #endif
 

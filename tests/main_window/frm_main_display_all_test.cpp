@@ -7,6 +7,7 @@
 #include "frm_main_fixture.h"
 #include "outside/varquel_binding.h"
 #include "run/display_all_texts.h"
+#include "test_pictures.h"
 #include "windows/frm_all.h"
 
 namespace kalvest {
@@ -51,7 +52,7 @@ TEST_F(DisplayAllTest, AllEightEventsWhateverIsTicked) {
     EXPECT_TRUE(w.Output.Empty());
 
     const QImage image = All()->grab().toImage();
-    EXPECT_TRUE(image.save(QString(KALVEST_OUTPUT_DIR) + "/frm_all.png"));
+    EXPECT_TRUE(image.save(testing::TestPicturePath("frm_all.png")));
 }
 
 TEST_F(DisplayAllTest, SouthernHemisphereJulianCalendarAndZone) {

@@ -1,6 +1,7 @@
-// Help and links of frmMain: the viewer with the help file beside the
-// program, its place over the main window, its states, reading once, the
-// failure messages, and the link labels.
+// Help and links of frmMain: the viewer with the help file of the data
+// folder, its place over the main window, its states, reading once, the
+// failure messages, and the link labels. What a test writes lies in a
+// folder of its own; the help files there are named by complete paths.
 #include <QApplication>
 #include <QPointer>
 #include <QScrollBar>
@@ -22,6 +23,8 @@
 #include "common/weblink.h"
 #include "frm_main_fixture.h"
 #include "main_window/web_page_launcher.h"
+#include "portable_test_support.h"
+#include "test_pictures.h"
 #include "windows/frm_view.h"
 
 namespace kalvest {
@@ -33,11 +36,18 @@ const fs::path kProgramFolder = KALVEST_OUTPUT_DIR;
 
 class HelpTest : public FrmMainTest {
 protected:
+    void SetUp() override {
+        folder_ = testing::MakeTemporaryFolder("kalvest-help");
+        ASSERT_FALSE(folder_.empty());
+        FrmMainTest::SetUp();
+    }
+
     void TearDown() override {
         // Back to the program's own texts for the next test.
         LoadProgramTextFile((kProgramFolder / "kalvest.dat").string());
-        for (const fs::path& file : written_) fs::remove(file);
         FrmMainTest::TearDown();
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
     }
 
     frmView* View() { return window->frmViewForm; }
@@ -49,13 +59,12 @@ protected:
 
     // A program-text table whose help file is `name`.
     void UseHelpFile(const std::string& name) {
-        const fs::path table = kProgramFolder / "kalvest-help-test.dat";
+        const fs::path table = folder_ / "kalvest-help-test.dat";
         std::ofstream(table) << "16 = " << name << "\n36 = Test Help\n";
-        written_.push_back(table);
         ASSERT_GT(LoadProgramTextFile(table.string()), 0);
     }
 
-    std::vector<fs::path> written_;
+    fs::path folder_;
 };
 
 TEST_F(HelpTest, ShowsTheHelpFileOverTheMainWindow) {
@@ -81,7 +90,7 @@ TEST_F(HelpTest, ShowsTheHelpFileOverTheMainWindow) {
 
     view->resize(800, 600);
     const QImage image = view->grab().toImage();
-    EXPECT_TRUE(image.save(QString(KALVEST_OUTPUT_DIR) + "/frm_view_help.png"));
+    EXPECT_TRUE(image.save(testing::TestPicturePath("frm_view_help.png")));
 }
 
 TEST_F(HelpTest, TwoClicksReadTheFileOnce) {
@@ -146,11 +155,12 @@ TEST_F(HelpTest, MissingAndEmptyHelpFiles) {
 
     View()->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const fs::path empty = kProgramFolder / "kalvest-empty-help-test.txt";
+    const fs::path empty = folder_ / "empty-help.txt";
     std::ofstream(empty).close();
-    written_.push_back(empty);
-    UseHelpFile(empty.filename().string());
+    UseHelpFile(empty.string());
     HelpClick();
+    // A complete path stands alone.
+    EXPECT_EQ(View()->strFilename.toStdString(), empty.string());
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].text, "File is empty!");
     EXPECT_EQ(boxes[1].title, "Error");
@@ -197,7 +207,11 @@ TEST_F(HelpTest, SlowOpenerDoesNotBlockTheWindow) {
     std::atomic<bool> release = false;
     std::atomic<bool> finished = false;
     const WebPageOpener previous = SetWebPageOpener([&](const std::string&) {
-        while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        // Until released, or, should the test fail first, a while.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!release && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
         finished = true;
         return 31;
     });
@@ -227,14 +241,20 @@ TEST_F(HelpTest, SlowOpenerDoesNotBlockTheWindow) {
 // opener it has; the opener's late verdict is not reported.
 TEST_F(HelpTest, ClosingWhileAPageOpens) {
     std::atomic<bool> started = false;
+    std::atomic<bool> closing = false;
     const WebPageOpener previous = SetWebPageOpener([&](const std::string&) {
         started = true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        // Still opening when the window begins to close.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!closing && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
         return 2;
     });
     QTest::mouseClick(window->lblOrvanthSystems, Qt::LeftButton);
     SetWebPageOpener(previous);
     ASSERT_TRUE(QTest::qWaitFor([&] { return started.load(); }));
+    closing = true;
     window.reset();
     QApplication::processEvents();
     EXPECT_TRUE(boxes.empty());

@@ -6,13 +6,15 @@
 # closed; and the C example built against the installed varquel through
 # pkg-config and through find_package(varquel). Every program must take
 # its files from the unpacked root, never from the build folder.
-# Usage: check_package.sh BUILD_DIR (configured with CMAKE_INSTALL_PREFIX=/usr
-# and built)
+# Usage: check_package.sh BUILD_DIR (configured with any install prefix, and
+# built)
 set -euo pipefail
 build=$(realpath "$1")
 cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 source_dir=$(cached Kalvest_SOURCE_DIR)
-prefix=$(cached CMAKE_INSTALL_PREFIX)
+# Where the package installs, whatever the build's own prefix.
+prefix=$(sed -n 's/^set(CPACK_PACKAGING_INSTALL_PREFIX "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+[[ $prefix == /usr ]] || { echo "FAILED: the package installs under '$prefix', not /usr" >&2; exit 1; }
 with_gui=$(cached KALVEST_WITH_GUI)
 work=$build/package-test
 rm -rf "$work"
@@ -77,7 +79,7 @@ run_cli() {
         fail "$label: unexpected output"
     output=$(cd "$work/elsewhere" && LD_DEBUG=files "$@" 2021 --events march --method mean \
                  2>&1 >/dev/null)
-    loaded=$(grep -o 'calling init: [^ ]*libvarquel[^ ]*' <<<"$output" | head -n 1)
+    loaded=$(grep -m 1 -o 'calling init: [^ ]*libvarquel[^ ]*' <<<"$output" || true)
     loaded=${loaded#calling init: }
     [[ "$loaded" == "$libdir/"* ]] || fail "$label: varquel came from '$loaded'"
 }
@@ -97,7 +99,8 @@ fi
 
 if [[ $with_gui == ON ]]; then
     step "kalvest, offscreen"
-    "$bin/kalvest" --version | head -n 1 | grep -qx "Kalvest [0-9.]*" || fail "kalvest --version"
+    version=$("$bin/kalvest" --version) || fail "kalvest --version"
+    [[ ${version%%$'\n'*} =~ ^Kalvest\ [0-9.]+$ ]] || fail "kalvest --version: $version"
     # Started from another folder, with a settings folder of its own, and
     # closed after a few seconds (timeout's status 124: it was still
     # running). Its program texts must come from the unpacked data folder;

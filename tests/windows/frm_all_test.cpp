@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "run/display_all_texts.h"
+#include "test_pictures.h"
 #include "windows/frm_all.h"
 
 namespace kalvest {
@@ -114,7 +115,7 @@ TEST_F(DisplayAllWindowTest, Screenshot) {
     }
     all_.ShowRun(&main_, QString::fromStdString(DisplayAllCaption("2021", false)), texts);
     const QImage image = all_.grab().toImage();
-    EXPECT_TRUE(image.save(QString(KALVEST_OUTPUT_DIR) + "/frm_all_layout.png"));
+    EXPECT_TRUE(image.save(testing::TestPicturePath("frm_all_layout.png")));
 }
 
 }  // namespace

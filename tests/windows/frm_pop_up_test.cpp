@@ -91,11 +91,13 @@ TEST_F(PopUpTest, ClickOnTheMessageClosesAtOnce) {
 }
 
 TEST_F(PopUpTest, IntervalZeroWaitsForAClick) {
+    // The clock starts before the click's timer, so that it cannot count
+    // less than the timer's 600 ms however the process is scheduled.
+    QElapsedTimer clock;
+    clock.start();
     Seen seen;
     LookAt(400, seen);
     ReleaseOnLabel(600, Qt::LeftButton);
-    QElapsedTimer clock;
-    clock.start();
     popup_.PopUpInForm(&caller_, "Until clicked", 2000, 380, 0, 0, 0);
     EXPECT_TRUE(seen.visible);
     EXPECT_FALSE(seen.timer_active);

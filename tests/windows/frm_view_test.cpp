@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "common/message_box.h"
+#include "test_pictures.h"
 #include "windows/frm_view.h"
 
 namespace kalvest {
@@ -200,7 +201,7 @@ TEST_F(ViewerTest, Screenshot) {
     view_->resize(560, 420);
     ShowFile(Write("help.txt", help));
     const QImage image = view_->grab().toImage();
-    EXPECT_TRUE(image.save(QString(KALVEST_OUTPUT_DIR) + "/frm_view.png"));
+    EXPECT_TRUE(image.save(testing::TestPicturePath("frm_view.png")));
 }
 
 }  // namespace

@@ -24,8 +24,9 @@ for format in text csv; do
 done
 if ! cmp -s "$work/linux.text" "$work/windows.text"; then
     echo "kalvest-cli.exe prints other text lines than the Linux kalvest-cli:"
-    diff "$work/linux.text" "$work/windows.text" | head -20
+    diff "$work/linux.text" "$work/windows.text" >"$work/text.diff" || true
+    head -20 "$work/text.diff"
     exit 1
 fi
-python3 "$(dirname "$0")/csv_close.py" "$work/linux.csv" "$work/windows.csv"
+python3 "$(dirname "$0")/csv_close.py" "$work/linux.csv" "$work/windows.csv" || exit 1
 echo "kalvest-cli.exe: $(wc -l <"$work/linux.text") text lines the same as on Linux, CSV within bounds"

@@ -15,7 +15,8 @@ build=$(realpath -m "$1")
 wine64=/usr/lib/wine/wine64
 [[ -x $wine64 ]] || exit 1
 
-export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No menu entries or file types in the user's home (winemenubuilder).
+export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
 mkdir -p "$build"
 
