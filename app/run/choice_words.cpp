@@ -103,4 +103,11 @@ std::unique_ptr<TimeZone> ReadNamedZone(const std::string& name, std::string& pr
     return zone;
 }
 
+std::unique_ptr<TimeZone> ReadZone(const std::string& zone, std::string& problem) {
+    if (const std::optional<int> index = ZoneIndexOfText(zone)) {
+        return std::make_unique<FixedOffsetZone>(FixedWindowZone(ZoneList()[*index].minutes));
+    }
+    return ReadNamedZone(zone, problem);
+}
+
 }  // namespace kalvest

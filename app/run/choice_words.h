@@ -43,4 +43,8 @@ std::optional<std::int16_t> ReadFixedZone(const std::string& zone, std::string& 
 // when the database cannot be read.
 std::unique_ptr<TimeZone> ReadNamedZone(const std::string& name, std::string& problem);
 
+// Either: one of the window's fixed offsets by its text, or else a named
+// zone as ReadNamedZone reads it (the page's one zone field).
+std::unique_ptr<TimeZone> ReadZone(const std::string& zone, std::string& problem);
+
 }  // namespace kalvest

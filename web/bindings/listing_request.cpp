@@ -14,14 +14,11 @@
 #include "outside/library_error.h"
 #include "run/choice_words.h"
 #include "run/event_names.h"
-#include "run/zone_list.h"
 #include "solar/solar_events.h"
+#include "web/bindings/page_status.h"
 
 namespace kalvest::web {
 namespace {
-
-constexpr int kStatusFailure = 1;
-constexpr int kStatusBadRequest = 2;
 
 ListingResult Refused(int status, std::string why) {
     ListingResult result;
@@ -36,15 +33,6 @@ std::optional<ExportFormat> FormatOf(const std::string& format) {
     if (format == "json") return ExportFormat::kJson;
     if (format == "ics") return ExportFormat::kICalendar;
     return std::nullopt;
-}
-
-// The request's zone: one of the window's fixed offsets, or a zone of the
-// database; null with the problem otherwise.
-std::unique_ptr<TimeZone> ZoneOf(const std::string& zone, std::string& problem) {
-    if (const std::optional<int> index = ZoneIndexOfText(zone)) {
-        return std::make_unique<FixedOffsetZone>(FixedWindowZone(ZoneList()[*index].minutes));
-    }
-    return ReadNamedZone(zone, problem);
 }
 
 ListingResult Listing(const ListingRequest& request) {
@@ -72,7 +60,7 @@ ListingResult Listing(const ListingRequest& request) {
     }
     plan.precise = request.precise;
     plan.precision = request.seconds ? TimePrecision::kSeconds : TimePrecision::kMinutes;
-    const std::unique_ptr<TimeZone> zone = ZoneOf(request.zone, problem);
+    const std::unique_ptr<TimeZone> zone = ReadZone(request.zone, problem);
     if (!zone) return Refused(kStatusBadRequest, "zone: " + problem);
 
     ListingResult result;

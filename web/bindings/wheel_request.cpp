@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "datetime/zone_database.h"
-#include "run/year_input.h"
-#include "run/zone_list.h"
+#include "run/choice_words.h"
 #include "solar/solar_events.h"
+#include "web/bindings/page_status.h"
 #include "wheel/wheel_layout.h"
 #include "wheel/wheel_scene.h"
 #include "wheel/wheel_scene_font.h"
@@ -17,9 +17,6 @@
 namespace kalvest::web {
 namespace {
 
-constexpr int kStatusFailure = 1;
-constexpr int kStatusBadRequest = 2;
-
 WheelPageResult Refused(int status, std::string why) {
     WheelPageResult result;
     result.status = status;
@@ -27,33 +24,24 @@ WheelPageResult Refused(int status, std::string why) {
     return result;
 }
 
-// The request's zone: a fixed offset of the window's list, or a zone of
-// the database; null for neither.
-std::unique_ptr<TimeZone> ZoneOf(const std::string& name) {
-    if (const std::optional<int> index = ZoneIndexOfText(name)) {
-        return std::make_unique<FixedOffsetZone>(FixedWindowZone(ZoneList()[*index].minutes));
-    }
-    return NamedTimeZone(name);
-}
-
 }  // namespace
 
 WheelPageResult MakeWheelSvg(const WheelPageRequest& request) {
-    const YearCheck year = CheckYearText(request.year, kCommandLineYears);
-    if (year.verdict != YearVerdict::kAccepted) {
+    std::string problem;
+    const std::optional<YearSpan> years = ReadYearSpan(request.year, problem);
+    if (!years || years->first != years->last) {
         return Refused(kStatusBadRequest,
                        "not a year from -3000 through 3000: '" + request.year + "'");
     }
-    if (request.calendar != "gregorian" && request.calendar != "julian") {
-        return Refused(kStatusBadRequest, "unknown calendar '" + request.calendar + "'");
-    }
+    const std::optional<std::int16_t> calendar = ReadCalendar(request.calendar, problem);
+    if (!calendar) return Refused(kStatusBadRequest, problem);
     try {
-        const std::unique_ptr<TimeZone> zone = ZoneOf(request.zone);
-        if (!zone) return Refused(kStatusBadRequest, "unknown time zone '" + request.zone + "'");
+        const std::unique_ptr<TimeZone> zone = ReadZone(request.zone, problem);
+        if (!zone) return Refused(kStatusBadRequest, problem);
         InitPeriodicTerms();
         WheelRequest wheel;
-        wheel.year = *year.value;
-        wheel.calendar_code = request.calendar == "julian" ? kCalendarJulian : kCalendarGregorian;
+        wheel.year = years->first;
+        wheel.calendar_code = *calendar;
         wheel.southern = request.southern;
         wheel.moon = request.moon;
         wheel.terms = request.terms;
