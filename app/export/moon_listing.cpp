@@ -96,11 +96,13 @@ std::string PhaseText(const MoonPhaseEvent& phase, bool include_weekday) {
                        TimeText(phase.instant.local, include_weekday);
     if (!phase.eclipse) return text;
     const Eclipse& eclipse = *phase.eclipse;
-    text += "\n" + KindLine(eclipse);
+    text += '\n';
+    text += KindLine(eclipse);
     if (!eclipse.IsLunar()) return text;
     for (const NamedMoment& moment : LunarMoments(eclipse)) {
-        text += "\n" + DottedLabel(kContactIndent + moment.name) +
-                TimeText(moment.instant->local, include_weekday);
+        text += '\n';
+        text += DottedLabel(kContactIndent + moment.name);
+        text += TimeText(moment.instant->local, include_weekday);
     }
     return text;
 }

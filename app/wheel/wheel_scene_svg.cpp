@@ -30,13 +30,14 @@ public:
             // A whole turn, which one arc command cannot draw: two halves.
             const ScenePoint top = On(arc, arc.from_turn);
             const ScenePoint bottom = On(arc, arc.from_turn + 0.5);
-            path = "M" + Point(top) + ArcTo(arc, false, bottom) + ArcTo(arc, false, top) + "Z";
+            path = 'M' + Point(top);
+            path += ArcTo(arc, false, bottom) + ArcTo(arc, false, top) + "Z";
         } else {
             const std::string arc_to =
                 ArcTo(arc, arc.span_turns > 0.5, On(arc, arc.from_turn + arc.span_turns));
             const std::string start = Point(On(arc, arc.from_turn));
-            path = arc.sector ? "M" + Point(arc.centre) + "L" + start + arc_to + "Z"
-                              : "M" + start + arc_to;
+            path = arc.sector ? 'M' + Point(arc.centre) + 'L' + start + arc_to + 'Z'
+                              : 'M' + start + arc_to;
         }
         out_ += "<path d=\"" + path + "\"";
         Paint(arc.stroke, arc.fill);
@@ -87,7 +88,9 @@ public:
         if (text.anchor == SceneAnchor::kEnd) out_ += " text-anchor=\"end\"";
         Colour("fill", text.colour);
         Frame(text.frame);
-        out_ += ">" + Escaped(text.text) + "</text>\n";
+        out_ += '>';
+        out_ += Escaped(text.text);
+        out_ += "</text>\n";
     }
 
     static std::string Number(double value) {
