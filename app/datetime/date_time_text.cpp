@@ -81,7 +81,9 @@ std::string DateText(const EuroDate& record) {
 
 std::int32_t SecondOfDay(double instant) {
     double f = instant - std::floor(instant);
-    if (!(f >= 0.0 && f < 1.0)) return -1;
+    // A negative instant a hair below a whole day (-1e-17) gives the
+    // fraction 1.0 by rounding: the last second of the day its floor names.
+    if (!(f >= 0.0 && f <= 1.0)) return -1;
     // A hundred-millionth of a day keeps a fraction that lies a hair below
     // a whole second, through rounding, from showing the second before.
     if (f > 0.0 && f < 0.99999999) f += 1e-8;

@@ -47,6 +47,11 @@ TEST(DateTimeText, DateNeverAdvancesBecauseOfTheTime) {
     // Local fraction 0.9999999: still the same local date, 23:59.
     EXPECT_EQ(Text(2451545.4999999, 0, kCalendarGregorian, &record), "2000-01-01 CE 23:59");
     EXPECT_EQ(record.jdn, 2451545);
+    // Just before the local midnight of day 0, where the fraction rounds
+    // to a whole day: the date of day -1 and its last minute and second.
+    EXPECT_EQ(Text(-3e-17, -720, kCalendarGregorian, &record), "-4713-11-23 CE 23:59");
+    EXPECT_EQ(record.jdn, -1);
+    EXPECT_EQ(TimeOfDaySecondsText(-3e-17), "23:59:59");
 }
 
 TEST(DateTimeText, YearsAreWrittenPlainly) {
