@@ -30,8 +30,7 @@ public:
             // A whole turn, which one arc command cannot draw: two halves.
             const ScenePoint top = On(arc, arc.from_turn);
             const ScenePoint bottom = On(arc, arc.from_turn + 0.5);
-            path = 'M' + Point(top);
-            path += ArcTo(arc, false, bottom) + ArcTo(arc, false, top) + "Z";
+            path = 'M' + Point(top) + ArcTo(arc, false, bottom) + ArcTo(arc, false, top) + 'Z';
         } else {
             const std::string arc_to =
                 ArcTo(arc, arc.span_turns > 0.5, On(arc, arc.from_turn + arc.span_turns));
